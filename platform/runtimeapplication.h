@@ -1,0 +1,31 @@
+// The program's application object: the event loop, and the rule for errors
+// that escape a handler.
+#pragma once
+
+#include <QApplication>
+
+namespace platform {
+
+// QApplication keeps references to argc and argv, so they must be built
+// before it: a base class listed first is.
+struct ProgramArguments
+{
+    explicit ProgramArguments(char* programName) : argv{programName, nullptr} {}
+    int argc = 1;
+    char* argv[2];
+};
+
+class RuntimeApplication : private ProgramArguments, public QApplication
+{
+public:
+    // Qt sees only the program's name: the program takes no command line.
+    explicit RuntimeApplication(char* programName);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Shows the error in one message box, then ends the program with exit
+    // status 1. Used for anything a handler throws.
+    [[noreturn]] static void fail(const QString& what);
+};
+
+} // namespace platform

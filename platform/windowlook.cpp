@@ -1,0 +1,49 @@
+#include "windowlook.h"
+
+#include "pictures.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+namespace platform {
+
+QFont programFont(qreal pointSize, QFont::Weight weight)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
+                      QStringLiteral("IPAGothic")});
+    font.setPointSizeF(pointSize);
+    font.setWeight(weight);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+void applyWindowLook(QWidget* window)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, WindowBlue);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+    window->setWindowIcon(QIcon(assets::icon()));
+}
+
+void applyLabelLook(QLabel* label, qreal pointSize)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, WindowBlue);
+    palette.setColor(QPalette::WindowText, LabelWhite);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    label->setFont(programFont(pointSize, QFont::Bold));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(false);
+    label->setTextFormat(Qt::PlainText);
+    label->setContentsMargins(0, 0, 0, 0);
+    label->setFocusPolicy(Qt::NoFocus);
+}
+
+} // namespace platform
