@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-mixer-dev
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libsdl2-mixer-dev
                 fonts-ipafont-gothic sound-theme-freedesktop)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev librapidcheck-dev
                xvfb xauth xdotool openbox x11-utils imagemagick at-spi2-core python3-pyatspi

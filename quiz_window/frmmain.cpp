@@ -4,6 +4,7 @@
 #include "defaultbutton.h"
 #include "mypath.h"
 #include "pictures.h"
+#include "referenceforms.h"
 #include "textbox.h"
 #include "windowlook.h"
 
@@ -164,11 +165,20 @@ void frmMain::mnuKoukaonOff_Click()
     m_menu.mnuKoukaonOff->setChecked(true);
 }
 
-void frmMain::mnuHelpYubimozihyou_Click() {}
+void frmMain::mnuHelpYubimozihyou_Click()
+{
+    ::mnuHelpYubimozihyou_Click();
+}
 
-void frmMain::mnuHelpYubimozihyou2_Click() {}
+void frmMain::mnuHelpYubimozihyou2_Click()
+{
+    ::mnuHelpYubimozihyou2_Click();
+}
 
-void frmMain::mnuHelpAbout_Click() {}
+void frmMain::mnuHelpAbout_Click()
+{
+    ::mnuHelpAbout_Click();
+}
 
 QString frmMain::MyPath()
 {

@@ -10,7 +10,6 @@ int main(int, char** argv)
 {
     platform::RuntimeApplication app(argv[0]);
     QApplication::setApplicationName(QString::fromUtf8(platform::Version::ProductName));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(platform::Version::ProductName));
     QApplication::setApplicationVersion(QString::fromUtf8(platform::Version::VersionText));
     try {
         auto* window = new frmMain;

@@ -1,0 +1,476 @@
+// The player runs against SDL's disk audio driver, which writes the mixed
+// output as raw samples to a file; each test reads that file back and looks for
+// its tones by frequency.
+#include "defaultsound.h"
+#include "soundplayer.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <numbers>
+#include <ostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace fs = std::filesystem;
+using platform::SoundPlayer;
+
+namespace {
+
+// Frequencies that fill a 20 ms window with whole cycles, far enough apart
+// that one never passes for another.
+constexpr double FirstHz = 500.0;
+constexpr double SecondHz = 1250.0;
+constexpr double ThemeHz = 1750.0;
+
+constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+std::vector<char> toneWav(double hz, int milliseconds)
+{
+    constexpr std::uint32_t rate = 44100;
+    const auto frames =
+        static_cast<std::uint32_t>(rate * static_cast<std::uint32_t>(milliseconds) / 1000);
+    std::vector<char> bytes;
+    const auto put = [&bytes](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    };
+    const auto tag = [&bytes](const char* text) { bytes.insert(bytes.end(), text, text + 4); };
+    tag("RIFF");
+    put(36 + 2 * frames, 4);
+    tag("WAVE");
+    tag("fmt ");
+    put(16, 4);
+    put(1, 2); // PCM
+    put(1, 2); // mono
+    put(rate, 4);
+    put(2 * rate, 4);
+    put(2, 2);
+    put(16, 2);
+    tag("data");
+    put(2 * frames, 4);
+    for (std::uint32_t i = 0; i < frames; ++i) {
+        const double value = 16000.0 * std::sin(2.0 * std::numbers::pi * hz * i / rate);
+        put(static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(value))), 2);
+    }
+    return bytes;
+}
+
+void writeFile(const fs::path& file, const std::vector<char>& bytes)
+{
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// What the disk driver has written so far: the first channel, cut into 20 ms
+// windows. The device's format is read from the mixer once it is open.
+class DiskOutput
+{
+public:
+    explicit DiskOutput(fs::path file) : m_file(std::move(file)) {}
+
+    void reload()
+    {
+        int channels = 0;
+        Uint16 format = 0;
+        if (m_rate == 0 && Mix_QuerySpec(&m_rate, &format, &channels) != 0) {
+            EXPECT_EQ(format, AUDIO_S16SYS) << "the tests read 16-bit samples only";
+            m_channels = static_cast<std::size_t>(channels);
+        }
+        m_samples.clear();
+        if (m_channels == 0)
+            return;
+        std::ifstream in(m_file, std::ios::binary);
+        const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
+        const std::size_t frameBytes = 2 * m_channels;
+        for (std::size_t at = 0; at + frameBytes <= bytes.size(); at += frameBytes) {
+            const auto low = static_cast<std::uint8_t>(bytes[at]);
+            const auto high = static_cast<std::uint8_t>(bytes[at + 1]);
+            m_samples.push_back(static_cast<std::int16_t>(low | (high << 8)));
+        }
+    }
+
+    std::size_t windowCount() const
+    {
+        return windowFrames() == 0 ? 0 : m_samples.size() / windowFrames();
+    }
+
+    bool isSilent(std::size_t window) const { return energy(window) < 64.0 * 64.0; }
+
+    // The share of the window's energy at `hz`, by a Goertzel filter: near 1
+    // for a pure tone at that frequency, near 0 for any other.
+    bool isTone(std::size_t window, double hz) const
+    {
+        if (isSilent(window))
+            return false;
+        const double coefficient = 2.0 * std::cos(2.0 * std::numbers::pi * hz / m_rate);
+        double s1 = 0.0;
+        double s2 = 0.0;
+        for (std::size_t i = 0; i < windowFrames(); ++i) {
+            const double s = m_samples[window * windowFrames() + i] + coefficient * s1 - s2;
+            s2 = s1;
+            s1 = s;
+        }
+        const double power = s1 * s1 + s2 * s2 - coefficient * s1 * s2;
+        const auto n = static_cast<double>(windowFrames());
+        return 2.0 * power / (n * n * energy(window)) > 0.6;
+    }
+
+    std::size_t findTone(double hz, std::size_t from = 0) const
+    {
+        for (std::size_t w = from; w < windowCount(); ++w) {
+            if (isTone(w, hz))
+                return w;
+        }
+        return npos;
+    }
+
+    std::size_t countTone(double hz) const
+    {
+        std::size_t count = 0;
+        for (std::size_t w = 0; w < windowCount(); ++w)
+            count += isTone(w, hz) ? 1 : 0;
+        return count;
+    }
+
+    // Whether the first channel holds `pattern` anywhere, sample for sample.
+    bool contains(const std::vector<std::int16_t>& pattern) const
+    {
+        return std::search(m_samples.begin(), m_samples.end(), pattern.begin(), pattern.end()) !=
+               m_samples.end();
+    }
+
+    // Reloads until `done` holds. The driver writes at the pace of playback,
+    // so the bounds only keep a broken player from hanging the run.
+    bool waitUntil(const std::function<bool(const DiskOutput&)>& done)
+    {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        for (;;) {
+            reload();
+            if (done(*this))
+                return true;
+            if (windowCount() > 50 * 10 || std::chrono::steady_clock::now() > giveUp)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+
+    std::size_t waitForTone(double hz, std::size_t from = 0)
+    {
+        waitUntil([&](const DiskOutput& out) { return out.findTone(hz, from) != npos; });
+        return findTone(hz, from);
+    }
+
+    bool waitForWindows(std::size_t count)
+    {
+        return waitUntil([&](const DiskOutput& out) { return out.windowCount() >= count; });
+    }
+
+private:
+    std::size_t windowFrames() const { return static_cast<std::size_t>(m_rate) / 50; }
+
+    double energy(std::size_t window) const
+    {
+        double sum = 0.0;
+        for (std::size_t i = 0; i < windowFrames(); ++i) {
+            const double x = m_samples[window * windowFrames() + i];
+            sum += x * x;
+        }
+        return sum / static_cast<double>(windowFrames());
+    }
+
+    fs::path m_file;
+    int m_rate = 0;
+    std::size_t m_channels = 0;
+    std::vector<std::int16_t> m_samples;
+};
+
+// A temporary folder for the sound files and the driver's output, and a sound
+// theme of its own whose alert sound is a tone at ThemeHz.
+class SoundPlayerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::path(::testing::TempDir()) / "velumo-sound-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern;
+        const fs::path stereo = m_dir / "theme/sounds/freedesktop/stereo";
+        fs::create_directories(stereo);
+        fs::create_directories(m_dir / "data-home");
+        writeFile(stereo / "bell.wav", toneWav(ThemeHz, 400));
+
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", (m_dir / "output.raw").c_str(), 1);
+        // The driver's own pace is that of playback, so a long sound is still
+        // playing when the next call comes.
+        unsetenv("SDL_DISKAUDIODELAY");
+        setenv("XDG_DATA_HOME", (m_dir / "data-home").c_str(), 1);
+        setenv("XDG_DATA_DIRS", (m_dir / "theme").c_str(), 1);
+    }
+
+    void TearDown() override
+    {
+        std::error_code error;
+        fs::remove_all(m_dir, error);
+    }
+
+    std::string path(const std::string& name) const { return (m_dir / name).string(); }
+    DiskOutput output() const { return DiskOutput(m_dir / "output.raw"); }
+
+    fs::path m_dir;
+};
+
+TEST_F(SoundPlayerTest, PlaysTheFileOnce)
+{
+    writeFile(path("seikai.wav"), toneWav(FirstHz, 300));
+    SoundPlayer player;
+    player.play(path("seikai.wav"));
+
+    DiskOutput out = output();
+    const std::size_t start = out.waitForTone(FirstHz);
+    ASSERT_NE(start, npos);
+    ASSERT_TRUE(out.waitForWindows(start + 50));
+
+    // 300 ms are 15 windows; the edges may fall inside a window.
+    EXPECT_GE(out.countTone(FirstHz), 13u);
+    EXPECT_LE(out.countTone(FirstHz), 16u);
+    for (std::size_t w = start + 17; w < start + 50; ++w)
+        EXPECT_TRUE(out.isSilent(w)) << "window " << w - start << " after the start";
+}
+
+TEST_F(SoundPlayerTest, NextCallCutsTheSoundingFileShort)
+{
+    writeFile(path("seikai.wav"), toneWav(FirstHz, 5000));
+    writeFile(path("huseikai.wav"), toneWav(SecondHz, 300));
+    SoundPlayer player;
+    player.play(path("seikai.wav"));
+    DiskOutput out = output();
+    ASSERT_NE(out.waitForTone(FirstHz), npos);
+
+    player.play(path("huseikai.wav"));
+    const std::size_t second = out.waitForTone(SecondHz);
+    ASSERT_NE(second, npos);
+    ASSERT_TRUE(out.waitForWindows(second + 50));
+    EXPECT_EQ(out.findTone(FirstHz, second), npos) << "the first sound goes on";
+    EXPECT_LT(out.countTone(FirstHz), 200u);
+}
+
+TEST_F(SoundPlayerTest, FindsFilesInAFolderWithANonAsciiName)
+{
+    fs::create_directory(path("音声テスト"));
+    writeFile(path("音声テスト/seikai.wav"), toneWav(FirstHz, 300));
+    SoundPlayer player;
+    player.play(path("音声テスト/seikai.wav"));
+    EXPECT_NE(output().waitForTone(FirstHz), npos);
+}
+
+TEST_F(SoundPlayerTest, PathMayBeReleasedRightAfterTheCall)
+{
+    writeFile(path("seikai.wav"), toneWav(FirstHz, 300));
+    SoundPlayer player;
+    auto name = std::make_unique<std::string>(path("seikai.wav"));
+    player.play(*name);
+    name->assign(name->size(), '?');
+    name.reset();
+    EXPECT_NE(output().waitForTone(FirstHz), npos);
+}
+
+// A path that gives no playable sound, made in the test's folder.
+struct UnplayableRow
+{
+    const char* name;
+    std::function<void(const fs::path&)> make;
+};
+
+void PrintTo(const UnplayableRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class SoundPlayerDefaultTest : public SoundPlayerTest,
+                               public ::testing::WithParamInterface<UnplayableRow>
+{
+};
+
+TEST_P(SoundPlayerDefaultTest, PlaysTheThemeAlertInstead)
+{
+    const fs::path file = path("sounds/seikai.wav");
+    fs::create_directory(file.parent_path());
+    GetParam().make(file);
+    SoundPlayer player;
+    player.play(file.string());
+    EXPECT_NE(output().waitForTone(ThemeHz), npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Unplayable, SoundPlayerDefaultTest,
+    ::testing::Values(
+        UnplayableRow{"MissingFile", [](const fs::path&) {}},
+        UnplayableRow{"MissingFolder",
+                      [](const fs::path& file) { fs::remove(file.parent_path()); }},
+        UnplayableRow{"EmptyFile", [](const fs::path& file) { writeFile(file, {}); }},
+        UnplayableRow{"GarbageBytes",
+                      [](const fs::path& file) {
+                          std::vector<char> bytes(4096);
+                          for (std::size_t i = 0; i < bytes.size(); ++i)
+                              bytes[i] = static_cast<char>((i * 7919 + 13) % 251);
+                          writeFile(file, bytes);
+                      }},
+        UnplayableRow{"PlainText",
+                      [](const fs::path& file) {
+                          const std::string text = "not a sound\n";
+                          writeFile(file, {text.begin(), text.end()});
+                      }},
+        UnplayableRow{"WaveHeaderOnly",
+                      [](const fs::path& file) {
+                          std::vector<char> wav = toneWav(FirstHz, 300);
+                          wav.resize(12);
+                          writeFile(file, wav);
+                      }},
+        UnplayableRow{"Folder", [](const fs::path& file) { fs::create_directory(file); }},
+        // Opening a FIFO would wait for a writer: the call must not.
+        UnplayableRow{"Fifo",
+                      [](const fs::path& file) { ASSERT_EQ(mkfifo(file.c_str(), 0600), 0); }}),
+    [](const ::testing::TestParamInfo<UnplayableRow>& row) { return row.param.name; });
+
+TEST_F(SoundPlayerTest, WithoutSoundThemePlaysTheBuiltInTone)
+{
+    setenv("XDG_DATA_DIRS", (m_dir / "no-such-folder").c_str(), 1);
+    SoundPlayer player;
+    player.play(path("seikai.wav"));
+    EXPECT_NE(output().waitForTone(platform::FallbackToneFrequency), npos);
+}
+
+// The installed freedesktop theme ships Ogg Vorbis: this checks that the
+// mixer decodes it, by comparing with the theme's bell as SDL_mixer reads it.
+TEST_F(SoundPlayerTest, InstalledSoundThemeDecodes)
+{
+    const std::string bell = "/usr/share/sounds/freedesktop/stereo/bell.oga";
+    if (!fs::exists(bell))
+        GTEST_SKIP() << "sound-theme-freedesktop is not installed";
+    setenv("XDG_DATA_DIRS", "/usr/share", 1);
+    SoundPlayer player;
+    player.play(path("seikai.wav"));
+
+    Mix_Chunk* chunk = Mix_LoadWAV(bell.c_str());
+    ASSERT_NE(chunk, nullptr) << Mix_GetError();
+    int rate = 0;
+    int channels = 0;
+    Uint16 format = 0;
+    ASSERT_NE(Mix_QuerySpec(&rate, &format, &channels), 0);
+    std::vector<std::int16_t> pattern;
+    const auto* samples = reinterpret_cast<const std::int16_t*>(chunk->abuf);
+    const std::size_t frames = chunk->alen / (2 * static_cast<std::size_t>(channels));
+    for (std::size_t i = 0; i < frames && pattern.size() < 2000; ++i) {
+        const std::int16_t sample = samples[i * static_cast<std::size_t>(channels)];
+        if (!pattern.empty() || sample != 0)
+            pattern.push_back(sample);
+    }
+    Mix_FreeChunk(chunk);
+    ASSERT_EQ(pattern.size(), 2000u);
+
+    DiskOutput out = output();
+    EXPECT_TRUE(out.waitUntil([&](const DiskOutput& o) { return o.contains(pattern); }));
+}
+
+// How the sound file changes between two calls, and the tone each call plays.
+struct ChangeRow
+{
+    const char* name;
+    std::function<void(const fs::path&)> before;
+    double firstHz;
+    std::function<void(const fs::path&)> change;
+    double secondHz;
+};
+
+void PrintTo(const ChangeRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class SoundPlayerChangeTest : public SoundPlayerTest,
+                              public ::testing::WithParamInterface<ChangeRow>
+{
+};
+
+TEST_P(SoundPlayerChangeTest, CountsFromTheNextCall)
+{
+    const ChangeRow& row = GetParam();
+    const fs::path file = path("seikai.wav");
+    row.before(file);
+    SoundPlayer player;
+    player.play(file.string());
+    DiskOutput out = output();
+    const std::size_t first = out.waitForTone(row.firstHz);
+    ASSERT_NE(first, npos);
+
+    row.change(file);
+    player.play(file.string());
+    EXPECT_NE(out.waitForTone(row.secondHz, first + 1), npos);
+}
+
+void writeFirst(const fs::path& file)
+{
+    writeFile(file, toneWav(FirstHz, 2000));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, SoundPlayerChangeTest,
+    ::testing::Values(ChangeRow{"Added", [](const fs::path&) {}, ThemeHz, writeFirst, FirstHz},
+                      ChangeRow{"Removed", writeFirst, FirstHz,
+                                [](const fs::path& file) { fs::remove(file); }, ThemeHz},
+                      // Same size and same time stamp: only the content tells them apart.
+                      ChangeRow{"Replaced", writeFirst, FirstHz,
+                                [](const fs::path& file) {
+                                    const auto stamp = fs::last_write_time(file);
+                                    writeFile(file, toneWav(SecondHz, 2000));
+                                    fs::last_write_time(file, stamp);
+                                },
+                                SecondHz}),
+    [](const ::testing::TestParamInfo<ChangeRow>& row) { return row.param.name; });
+
+TEST_F(SoundPlayerTest, WithoutAudioDriverPlayReturnsAndLaterCallsRetry)
+{
+    writeFile(path("seikai.wav"), toneWav(FirstHz, 300));
+    setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
+    SoundPlayer player;
+    player.play(path("seikai.wav"));
+    player.play(path("seikai.wav"));
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "a failed open leaves audio shut";
+
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    player.play(path("seikai.wav"));
+    EXPECT_NE(output().waitForTone(FirstHz), npos);
+}
+
+TEST_F(SoundPlayerTest, AudioIsOpenOnlyFromTheFirstCallToDestruction)
+{
+    {
+        SoundPlayer unused;
+    }
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "a player that never played";
+
+    auto player = std::make_unique<SoundPlayer>();
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "before the first call";
+    player->play(path("seikai.wav"));
+    EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "after the first call";
+    player.reset();
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "after destruction";
+}
+
+} // namespace
