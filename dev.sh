@@ -45,6 +45,10 @@ test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
     configure_and_build build -DVELUMO_BUILD_TESTS=ON -DVELUMO_WERROR=ON
     ctest --test-dir build --output-on-failure -j "$(nproc)"
+    # Every test once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+    configure_and_build build-sanitize -DVELUMO_BUILD_TESTS=ON -DVELUMO_BUILD_BENCH=OFF \
+        -DVELUMO_WERROR=ON -DVELUMO_SANITIZE=ON
+    ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
     ;;
 *)
     echo "usage: $0 start | test" >&2
