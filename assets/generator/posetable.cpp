@@ -11,6 +11,12 @@ constexpr FingerPose spread(double s)
 }
 // The thumb pressing the curled fingers down.
 constexpr ThumbPose Tov{10, 55, 35, 25};
+// The same thumb seen from the little-finger side: laid against the fist
+// rather than across it, so that it does not stick out past the curled fingers.
+constexpr ThumbPose Tside{0, 40, 30, 40};
+// A straight finger bent at the knuckle and the middle joint so that its tip
+// comes down onto the thumb tip (the "snout" of き, ち and つ).
+constexpr FingerPose snout{60, 60, 40, 0};
 
 HandPose make(ThumbPose t, FingerPose i, FingerPose m, FingerPose r, FingerPose l, double face,
               double dir, double tilt, double offsetX = 0.0, double offsetY = 0.0)
@@ -29,9 +35,12 @@ HandPose make(ThumbPose t, FingerPose i, FingerPose m, FingerPose r, FingerPose 
 const std::array<HandPose, PoseTable::count>& table()
 {
     static const std::array<HandPose, PoseTable::count> poses = [] {
-        const HandPose o = make({0, 38, 5, 10}, {35, 75, 50, 0}, {40, 75, 50, 0}, {45, 75, 50, 0},
-                                {50, 75, 50, 0}, 90, 0, 0, -12, 0);
+        const HandPose o = make({25, 30, 20, 40}, {55, 60, 40, 0}, {60, 60, 40, 0}, {65, 60, 40, 0},
+                                {70, 60, 40, 0}, 90, 0, 0, -12, 0);
         const FingerPose claw{15, 95, 70, 0};
+        // The sail of ほ: every joint a little flexed, turned slightly so the
+        // curve of the fingers shows against the back of the hand.
+        const FingerPose cup{25, 28, 15, 0};
         return std::array<HandPose, PoseTable::count>{
             // あ い う え お
             make({80, 10, 0, 0}, F, F, F, F, 0, 0, 0),
@@ -40,12 +49,12 @@ const std::array<HandPose, PoseTable::count>& table()
             make({5, 65, 40, 30}, claw, claw, claw, claw, 0, 0, 0),
             o,
             // か き く け こ
-            make({30, 45, 20, 10}, E, {45, 0, 0, 8}, F, F, 60, 0, 0),
-            make({35, 60, 15, 15}, spread(8), {80, 10, 5, 0}, {80, 10, 5, 0}, spread(8), 0, 0, 0),
+            make({-30, 15, 0, 10}, E, {50, 0, 0, 10}, F, F, 60, 0, 0),
+            make({-25, 45, 5, 5}, spread(8), snout, snout, spread(10), 48, 0, 5),
             make({90, 0, 0, 0}, {0, 5, 5, 0}, {0, 5, 5, 0}, {0, 5, 5, 0}, {0, 5, 5, 0}, 180, 78, 0),
             make({0, 70, 55, 40}, E, E, E, E, 0, 0, 0),
-            make({15, 10, 0, 0}, {90, 0, 0, 0}, {90, 0, 0, 0}, {90, 0, 0, 0}, {90, 0, 0, 0}, 90, 0,
-                 0),
+            make({15, 10, 0, 0}, {90, 0, 0, 0}, {90, 0, 0, 0}, {90, 0, 0, 0}, {90, 0, 0, 0}, 55, 0,
+                 15),
             // さ し す せ そ
             make({0, 45, 25, 15}, F, F, F, F, 0, 0, 0),
             make({90, 0, 0, 0}, spread(8), spread(8), F, F, 180, 78, 0),
@@ -54,15 +63,14 @@ const std::array<HandPose, PoseTable::count>& table()
             make(Tov, E, F, F, F, -90, -100, 25),
             // た ち つ て と
             make({0, -15, 0, 0}, F, F, F, F, -25, 0, 0),
-            make({30, 60, 15, 10}, {55, 25, 15, 0}, {55, 25, 15, 0}, {55, 25, 15, 0}, spread(10), 0,
-                 0, 0),
-            make({30, 60, 15, 10}, {55, 25, 15, 0}, {55, 25, 15, 0}, spread(5), spread(8), 0, 0, 0),
-            make({20, 0, 0, 0}, E, E, E, E, 0, 0, 0),
+            make({-25, 45, 5, 5}, snout, snout, snout, spread(10), 50, 0, 5),
+            make({-20, 45, 5, 5}, snout, {60, 60, 40, -2}, spread(6), spread(10), 50, 0, 5),
+            make({12, 0, 0, 0}, E, E, E, E, 0, 0, 0),
             make(Tov, E, E, F, F, 180, 0, 0),
             // な に ぬ ね の
             make(Tov, spread(8), spread(8), F, F, 180, 180, 0),
             make(Tov, spread(4), spread(4), F, F, 180, 78, 0),
-            make(Tov, {0, 90, 70, 0}, F, F, F, 90, 0, 0),
+            make(Tside, {0, 100, 70, 0}, F, F, F, 50, 0, 20),
             make({60, 0, 0, 0}, spread(15), E, spread(12), spread(20), 180, 180, 0),
             make(Tov, E, F, F, F, 0, -15, 15, 12, 4),
             // は ひ ふ へ ほ
@@ -70,24 +78,23 @@ const std::array<HandPose, PoseTable::count>& table()
             make(Tov, E, F, F, F, 0, 0, 0),
             make({90, 0, 0, 0}, E, F, F, F, 180, 180, 0),
             make({70, 0, 0, 0}, F, F, F, spread(15), 180, 180, 0),
-            make({15, 10, 10, 5}, {15, 15, 10, 0}, {15, 15, 10, 0}, {15, 15, 10, 0},
-                 {15, 15, 10, 0}, 180, 0, 0),
+            make({30, 10, 10, 5}, cup, cup, cup, cup, 165, 0, 0),
             // ま み む め も
             make(Tov, spread(10), E, spread(10), F, 180, 180, 0),
             make(Tov, spread(10), E, spread(10), F, 180, 78, 0),
             make({90, 0, 0, 0}, E, F, F, F, 180, 78, 0),
-            make({0, 40, 5, 10}, {30, 70, 50, 0}, spread(5), spread(10), spread(15), -60, 0, 0),
+            make({-15, 30, 0, 0}, {40, 55, 35, 0}, spread(5), spread(10), spread(15), -35, 0, 10),
             make({0, 40, 0, 0}, {50, 30, 20, 0}, F, F, F, -130, 0, 0, -8, 10),
             // や ゆ よ
             make({80, 0, 0, 0}, F, F, F, spread(15), 0, 0, 0),
             make(Tov, spread(10), E, spread(10), F, 180, 0, 0),
             make({0, 70, 55, 40}, spread(3), E, spread(3), spread(3), 180, 78, 0),
             // ら り る れ ろ
-            make(Tov, E, {0, 10, 5, -15}, F, F, 0, 0, 0),
+            make(Tov, {8, 0, 0, -6}, {-15, 5, 0, -26}, F, F, -15, 0, 0),
             make(Tov, spread(8), spread(8), F, F, 0, 0, 0, -5, 5),
             make({70, 0, 0, 0}, spread(8), spread(8), F, F, 0, 0, 0),
             make({90, 0, 0, 0}, E, F, F, F, 0, 0, 0),
-            make(Tov, {0, 95, 85, 0}, {0, 95, 85, 0}, F, F, 90, 0, 0),
+            make(Tside, {0, 100, 75, 0}, {0, 100, 75, -3}, F, F, 40, 0, 20),
             // わ を ん
             make(Tov, spread(10), E, spread(10), F, 0, 0, 0),
             o,
