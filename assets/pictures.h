@@ -19,6 +19,9 @@ inline QString halfPicture(int p)
 }
 
 // The 32 x 32 icon that every window bears.
-inline QString icon() { return QStringLiteral(":/icon.ico"); }
+inline QString icon()
+{
+    return QStringLiteral(":/icon.ico");
+}
 
 } // namespace assets

@@ -14,8 +14,7 @@ enum Modal
     ApplicationModal = 1,
 };
 
-template <class Window>
-class FormObject
+template <class Window> class FormObject
 {
 public:
     // Builds the window when it is not loaded and shows it. An open modeless
@@ -50,10 +49,7 @@ public:
     }
 
     // The loaded window, or nullptr while it is not loaded.
-    Window* window() const
-    {
-        return m_window && m_window->isVisible() ? m_window.data() : nullptr;
-    }
+    Window* window() const { return m_window && m_window->isVisible() ? m_window.data() : nullptr; }
 
 private:
     QPointer<Window> m_window;

@@ -29,7 +29,8 @@ bool RuntimeApplication::notify(QObject* receiver, QEvent* event)
 void RuntimeApplication::fail(const QString& what)
 {
     QMessageBox box(QMessageBox::Critical, applicationDisplayName(),
-                    QStringLiteral("実行時エラーが発生したため、プログラムを終了します。\n\n") + what,
+                    QStringLiteral("実行時エラーが発生したため、プログラムを終了します。\n\n") +
+                        what,
                     QMessageBox::Ok);
     box.exec();
     std::_Exit(1);

@@ -7,7 +7,8 @@ namespace quiz {
 std::u16string decimalText(int value)
 {
     std::u16string digits;
-    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    unsigned magnitude =
+        value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
     do {
         digits.push_back(static_cast<char16_t>(u'0' + magnitude % 10));
         magnitude /= 10;

@@ -75,7 +75,8 @@ void QuizRun::startOfRun()
     QuizState& s = m_state;
     m_display.setLabelText(Label::lblMode, s.ModeName);
     m_display.setLabelText(Label::lblPiece0, u"");
-    m_display.setLabelText(Label::lblPiece1, u"指文字の読み方をテキストボックスに入力してください。");
+    m_display.setLabelText(Label::lblPiece1,
+                           u"指文字の読み方をテキストボックスに入力してください。");
     s.CorrectCount = 0;
     m_display.setLabelText(Label::lblTensuu, u"");
     m_display.setLabelText(Label::lblSeiseki, u"正解数 " + decimalText(s.CorrectCount) + u"/0");

@@ -106,8 +106,8 @@ void frmMain::buildControls(QWidget* client)
 void frmMain::connectHandlers()
 {
     for (int Index = 1; Index <= quiz::StudyModeCount; ++Index) {
-        connect(m_menu.mnuGakushuuMode[static_cast<std::size_t>(Index)], &QAction::triggered,
-                this, [this, Index] { mnuGakushuuMode_Click(static_cast<std::int16_t>(Index)); });
+        connect(m_menu.mnuGakushuuMode[static_cast<std::size_t>(Index)], &QAction::triggered, this,
+                [this, Index] { mnuGakushuuMode_Click(static_cast<std::int16_t>(Index)); });
     }
     connect(m_cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
     connect(m_menu.mnuGakushuuEnd, &QAction::triggered, this, &frmMain::mnuGakushuuEnd_Click);

@@ -11,10 +11,11 @@ namespace {
 // The study modes' shortcuts, by row of the study-mode table: a letter of each
 // row's romanised name, then the two halves and the whole table.
 const std::array<QKeyCombination, quiz::StudyModeCount> StudyModeShortcuts = {
-    Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_K, Qt::CTRL | Qt::Key_S, Qt::CTRL | Qt::Key_T,
-    Qt::CTRL | Qt::Key_N, Qt::CTRL | Qt::Key_H, Qt::CTRL | Qt::Key_M, Qt::CTRL | Qt::Key_Y,
-    Qt::CTRL | Qt::Key_R, Qt::CTRL | Qt::Key_W, QKeyCombination(Qt::Key_F1),
-    QKeyCombination(Qt::Key_F2),  QKeyCombination(Qt::Key_F3),
+    Qt::CTRL | Qt::Key_A,        Qt::CTRL | Qt::Key_K,        Qt::CTRL | Qt::Key_S,
+    Qt::CTRL | Qt::Key_T,        Qt::CTRL | Qt::Key_N,        Qt::CTRL | Qt::Key_H,
+    Qt::CTRL | Qt::Key_M,        Qt::CTRL | Qt::Key_Y,        Qt::CTRL | Qt::Key_R,
+    Qt::CTRL | Qt::Key_W,        QKeyCombination(Qt::Key_F1), QKeyCombination(Qt::Key_F2),
+    QKeyCombination(Qt::Key_F3),
 };
 
 QAction* item(QMenu* menu, const char* name, const QString& caption)

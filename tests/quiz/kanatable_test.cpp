@@ -32,10 +32,19 @@ TEST(StudyModeTable, HoldsTheThirteenRows)
         int first;
     };
     const Row expected[quiz::StudyModeCount] = {
-        {u"あ行", 5, 1},   {u"か行", 5, 6},   {u"さ行", 5, 11},  {u"た行", 5, 16},
-        {u"な行", 5, 21},  {u"は行", 5, 26},  {u"ま行", 5, 31},  {u"や行", 3, 36},
-        {u"ら行", 5, 39},  {u"わ行", 3, 44},  {u"あ行\uFF5Eな行", 25, 1},
-        {u"は行\uFF5Eわ行", 21, 26},          {u"あ行\uFF5Eわ行", 46, 1},
+        {u"あ行", 5, 1},
+        {u"か行", 5, 6},
+        {u"さ行", 5, 11},
+        {u"た行", 5, 16},
+        {u"な行", 5, 21},
+        {u"は行", 5, 26},
+        {u"ま行", 5, 31},
+        {u"や行", 3, 36},
+        {u"ら行", 5, 39},
+        {u"わ行", 3, 44},
+        {u"あ行\uFF5Eな行", 25, 1},
+        {u"は行\uFF5Eわ行", 21, 26},
+        {u"あ行\uFF5Eわ行", 46, 1},
     };
     for (int Index = 1; Index <= quiz::StudyModeCount; ++Index) {
         const quiz::StudyMode* row = quiz::studyModeRow(Index);

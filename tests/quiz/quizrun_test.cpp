@@ -120,8 +120,7 @@ TEST_F(QuizRunTest, WholeRunFromFirstQuestionToScore)
     // Right, wrong (お for を), right, right, ...: 7 right of 10.
     const std::vector<std::u16string> answers = {u"あ", u"い", u"お", u"ん", u"お",
                                                  u"か", u"い", u"ん", u"ね", u"ほ"};
-    const std::vector<bool> right = {true, true, false, true, true,
-                                     true, false, true, true, false};
+    const std::vector<bool> right = {true, true, false, true, true, true, false, true, true, false};
     int correct = 0;
     for (std::size_t i = 0; i < answers.size(); ++i) {
         const int n = static_cast<int>(i) + 1;
@@ -135,8 +134,8 @@ TEST_F(QuizRunTest, WholeRunFromFirstQuestionToScore)
         } else {
             EXPECT_EQ(label(Label::lblPiece0), u"正解は「" + reading + u"」でした。");
         }
-        EXPECT_EQ(label(Label::lblSeiseki), u"正解数 " + quiz::decimalText(correct) + u"/" +
-                                                quiz::decimalText(n));
+        EXPECT_EQ(label(Label::lblSeiseki),
+                  u"正解数 " + quiz::decimalText(correct) + u"/" + quiz::decimalText(n));
         EXPECT_EQ(display.answerText(), u"");
         if (n < 10) {
             EXPECT_EQ(label(Label::lblTensuu), u"");

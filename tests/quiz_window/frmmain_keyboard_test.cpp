@@ -79,12 +79,15 @@ private slots:
     {
         QTest::keyClick(m_txtMain, Qt::Key_F3);
         for (int n = 1; n <= 10; ++n) {
-            QCOMPARE(m_window->findChild<QLabel*>("lblnum")->text(), QStringLiteral("第 %1 問").arg(n));
+            QCOMPARE(m_window->findChild<QLabel*>("lblnum")->text(),
+                     QStringLiteral("第 %1 問").arg(n));
             const auto& s = m_window->state();
-            const auto k = std::stoi(std::string(s.QuestionList[static_cast<std::size_t>(n - 1)].begin(),
-                                                 s.QuestionList[static_cast<std::size_t>(n - 1)].end()));
+            const auto k =
+                std::stoi(std::string(s.QuestionList[static_cast<std::size_t>(n - 1)].begin(),
+                                      s.QuestionList[static_cast<std::size_t>(n - 1)].end()));
             if (n != 4)
-                type(m_txtMain, QString::fromStdU16String(s.KanaReadings[static_cast<std::size_t>(k - 1)]));
+                type(m_txtMain,
+                     QString::fromStdU16String(s.KanaReadings[static_cast<std::size_t>(k - 1)]));
             QTest::keyClick(m_txtMain, n % 2 ? Qt::Key_Return : Qt::Key_Enter);
             QCOMPARE(m_window->findChild<QLabel*>("lblSeiseki")->text(),
                      QStringLiteral("正解数 %1/%2").arg(n < 4 ? n : n - 1).arg(n));
@@ -175,11 +178,16 @@ private slots:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("no final separator") << "/opt/velumo" << "/opt/velumo/";
-        QTest::newRow("final separator") << "/opt/velumo/" << "/opt/velumo/";
-        QTest::newRow("root") << "/" << "/";
-        QTest::newRow("empty") << "" << "/";
-        QTest::newRow("backslash is no separator") << "/opt/a\\" << "/opt/a\\/";
+        QTest::newRow("no final separator") << "/opt/velumo"
+                                            << "/opt/velumo/";
+        QTest::newRow("final separator") << "/opt/velumo/"
+                                         << "/opt/velumo/";
+        QTest::newRow("root") << "/"
+                              << "/";
+        QTest::newRow("empty") << ""
+                               << "/";
+        QTest::newRow("backslash is no separator") << "/opt/a\\"
+                                                   << "/opt/a\\/";
     }
     void myPath()
     {

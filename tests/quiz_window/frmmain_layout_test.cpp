@@ -17,8 +17,9 @@ namespace {
 
 QString expectedFamily()
 {
-    return QFontDatabase::hasFamily(QStringLiteral("ＭＳ Ｐゴシック")) ? QStringLiteral("ＭＳ Ｐゴシック")
-                                                                       : QStringLiteral("IPAPGothic");
+    return QFontDatabase::hasFamily(QStringLiteral("ＭＳ Ｐゴシック"))
+               ? QStringLiteral("ＭＳ Ｐゴシック")
+               : QStringLiteral("IPAPGothic");
 }
 
 } // namespace
@@ -197,7 +198,8 @@ private slots:
         m_window->mnuGakushuuMode_Click(13);
         auto* imgPiece = m_window->findChild<QLabel*>("imgPiece0");
         for (int n = 1; n <= 10; ++n) {
-            const int k = quiz::decimalValue(m_window->state().QuestionList[static_cast<std::size_t>(n - 1)]);
+            const int k =
+                quiz::decimalValue(m_window->state().QuestionList[static_cast<std::size_t>(n - 1)]);
             QCOMPARE(imgPiece->pixmap().cacheKey(), m_window->imgTenzi(k - 1).cacheKey());
             QCOMPARE(imgPiece->pixmap().size(), QSize(256, 192));
             m_window->cmdGo_Click();
