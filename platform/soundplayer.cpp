@@ -1,9 +1,7 @@
 #include "soundplayer.h"
 
 #include "defaultsound.h"
-
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "mixerlibrary.h"
 
 #include <filesystem>
 #include <system_error>
@@ -15,59 +13,62 @@ namespace {
 // One channel is enough: the program never plays two sounds at once.
 constexpr int EffectChannel = 0;
 
-Mix_Chunk* loadFile(const std::string& path)
+Mix_Chunk* loadFile(const MixerLibrary& mix, const std::string& path)
 {
     // Only regular files are opened: a FIFO would block the GUI thread until
     // someone writes to it, and a device such as /dev/zero never ends.
     std::error_code error;
     if (!std::filesystem::is_regular_file(std::filesystem::path(path), error))
         return nullptr;
-    return Mix_LoadWAV(path.c_str());
+    return mix.LoadWAV_RW(mix.RWFromFile(path.c_str(), "rb"), 1);
 }
 
-Mix_Chunk* loadDefaultSound()
+Mix_Chunk* loadDefaultSound(const MixerLibrary& mix)
 {
     for (const std::string& candidate : alertSoundCandidates()) {
-        if (Mix_Chunk* chunk = loadFile(candidate))
+        if (Mix_Chunk* chunk = loadFile(mix, candidate))
             return chunk;
     }
     const std::vector<std::uint8_t> wav = fallbackToneWav();
-    return Mix_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1);
+    return mix.LoadWAV_RW(mix.RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1);
 }
 
 } // namespace
 
+// Chunks exist only once the mixer is bound.
 void SoundPlayer::ChunkDeleter::operator()(Mix_Chunk* chunk) const
 {
-    Mix_FreeChunk(chunk);
+    MixerLibrary::get()->FreeChunk(chunk);
 }
 
 SoundPlayer::~SoundPlayer()
 {
     if (!m_deviceOpen)
         return;
-    Mix_HaltChannel(-1);
+    const MixerLibrary& mix = *MixerLibrary::get();
+    mix.HaltChannel(-1);
     m_playing.reset();
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mix.CloseAudio();
+    mix.Quit();
+    mix.QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void SoundPlayer::play(const std::string& path)
 {
     if (!openDevice())
         return;
+    const MixerLibrary& mix = *MixerLibrary::get();
 
     // Decoding happens here, before the call returns, so the caller may drop
     // `path` at once, and a file changed on disk counts from the next call.
-    Mix_Chunk* next = loadFile(path);
+    Mix_Chunk* next = loadFile(mix, path);
     if (next == nullptr)
-        next = loadDefaultSound();
+        next = loadDefaultSound(mix);
 
-    Mix_HaltChannel(EffectChannel);
+    mix.HaltChannel(EffectChannel);
     m_playing.reset(next);
     if (m_playing)
-        Mix_PlayChannel(EffectChannel, m_playing.get(), 0);
+        mix.PlayChannelTimed(EffectChannel, m_playing.get(), 0, -1);
 }
 
 // The device is opened at the first sound, not with the player, so that a
@@ -78,17 +79,20 @@ bool SoundPlayer::openDevice()
 {
     if (m_deviceOpen)
         return true;
+    const MixerLibrary* mix = MixerLibrary::get();
+    if (mix == nullptr)
+        return false;
 
     // The GUI toolkit owns the process's signals.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    mix->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (mix->InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     // 1024 frames keep the delay from click to sound near 20 ms.
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (mix->OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        mix->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    Mix_AllocateChannels(1);
+    mix->AllocateChannels(1);
     m_deviceOpen = true;
     return true;
 }

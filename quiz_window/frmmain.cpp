@@ -3,6 +3,7 @@
 #include "app.h"
 #include "defaultbutton.h"
 #include "mypath.h"
+#include "picturebox.h"
 #include "pictures.h"
 #include "referenceforms.h"
 #include "textbox.h"
@@ -62,7 +63,7 @@ frmMain::frmMain(QWidget* parent)
     buildControls(client);
 
     for (int p = 0; p < quiz::KanaTotal; ++p)
-        m_imgTenzi[static_cast<std::size_t>(p)] = QPixmap(assets::handPicture(p));
+        m_imgTenzi[static_cast<std::size_t>(p)] = QImage(assets::handPicture(p));
 
     connectHandlers();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -79,12 +80,9 @@ void frmMain::buildControls(QWidget* client)
         m_labels[static_cast<std::size_t>(d.role)] = {label, d.geometry.size(), d.sizesToText};
     }
 
-    m_imgPiece = new QLabel(client);
+    m_imgPiece = new platform::PictureBox(client);
     m_imgPiece->setObjectName(QStringLiteral("imgPiece0"));
     m_imgPiece->setGeometry(8, 32, 256, 192);
-    m_imgPiece->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_imgPiece->setScaledContents(false);
-    m_imgPiece->setFocusPolicy(Qt::NoFocus);
 
     m_txtMain = new platform::TextBox(client);
     m_txtMain->setObjectName(QStringLiteral("txtMain"));
@@ -196,7 +194,7 @@ void frmMain::setLabelText(quiz::Label label, const std::u16string& text)
 void frmMain::showPicture(int p)
 {
     if (p >= 0 && p < quiz::KanaTotal)
-        m_imgPiece->setPixmap(m_imgTenzi[static_cast<std::size_t>(p)]);
+        m_imgPiece->setPicture(m_imgTenzi[static_cast<std::size_t>(p)]);
 }
 
 std::u16string frmMain::answerText() const

@@ -8,8 +8,8 @@
 #include "soundplayer.h"
 #include "timerrandom.h"
 
+#include <QImage>
 #include <QMainWindow>
-#include <QPixmap>
 
 #include <array>
 
@@ -17,8 +17,9 @@ class QLabel;
 class QPushButton;
 
 namespace platform {
+class PictureBox;
 class TextBox;
-}
+} // namespace platform
 
 class frmMain : public QMainWindow, private quiz::QuizDisplay, private quiz::VerdictSound
 {
@@ -43,7 +44,7 @@ public:
     static QString MyPath();
 
     const quiz::QuizState& state() const { return m_run.state(); }
-    const QPixmap& imgTenzi(int p) const { return m_imgTenzi[static_cast<std::size_t>(p)]; }
+    const QImage& imgTenzi(int p) const { return m_imgTenzi[static_cast<std::size_t>(p)]; }
     const MenuBar& menus() const { return m_menu; }
 
 private:
@@ -65,13 +66,15 @@ private:
         bool sizesToText = false;
     };
     std::array<LabelSlot, 6> m_labels{};
-    QLabel* m_imgPiece = nullptr;
+    platform::PictureBox* m_imgPiece = nullptr;
     platform::TextBox* m_txtMain = nullptr;
     QPushButton* m_cmdGo = nullptr;
     MenuBar m_menu;
-    // The picture store: all 46 hand-shape pictures, ready from the window's
-    // construction, so showing a question only hands one over.
-    std::array<QPixmap, quiz::KanaTotal> m_imgTenzi;
+    // The picture store: all 46 hand-shape pictures, decoded at the window's
+    // construction, so showing a question only hands one over. They stay in
+    // their 16 greys: as full-colour pixmaps they would cost four times the
+    // memory and a conversion each at every start.
+    std::array<QImage, quiz::KanaTotal> m_imgTenzi;
 
     platform::TimerRandom m_random;
     platform::SoundPlayer m_player;

@@ -2,6 +2,7 @@
 // menu bar, and what the first display shows.
 #include "decimaltext.h"
 #include "frmmain.h"
+#include "picturebox.h"
 
 #include <QAction>
 #include <QFontDatabase>
@@ -93,15 +94,15 @@ private slots:
             QCOMPARE(control->font().bold(), bold);
             QCOMPARE(QFontInfo(control->font()).family(), expectedFamily());
         }
+        if (name == QLatin1String("imgPiece0"))
+            QCOMPARE(control->focusPolicy(), Qt::NoFocus);
         if (auto* label = qobject_cast<QLabel*>(control)) {
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
-            if (name != QLatin1String("imgPiece0")) {
-                QVERIFY(label->autoFillBackground());
-                QCOMPARE(label->palette().color(QPalette::Window), QColor(153, 204, 255));
-                QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 255, 255));
-                QCOMPARE(label->wordWrap(), false);
-                QVERIFY(label->alignment() & Qt::AlignLeft);
-            }
+            QVERIFY(label->autoFillBackground());
+            QCOMPARE(label->palette().color(QPalette::Window), QColor(153, 204, 255));
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+            QCOMPARE(label->wordWrap(), false);
+            QVERIFY(label->alignment() & Qt::AlignLeft);
         }
     }
 
@@ -112,7 +113,7 @@ private slots:
             QVERIFY2(m_window->findChild<QLabel*>(name)->text().isEmpty(), qPrintable(name));
         QCOMPARE(m_window->findChild<QLabel*>("lblPiece1")->text(),
                  QStringLiteral("学習する内容を選択してください。"));
-        QVERIFY(m_window->findChild<QLabel*>("imgPiece0")->pixmap().isNull());
+        QVERIFY(m_window->findChild<platform::PictureBox*>("imgPiece0")->picture().isNull());
         auto* txtMain = m_window->findChild<QLineEdit*>("txtMain");
         QVERIFY(txtMain->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), txtMain);
@@ -196,12 +197,12 @@ private slots:
     void questionShowsItsPictureFromTheStore()
     {
         m_window->mnuGakushuuMode_Click(13);
-        auto* imgPiece = m_window->findChild<QLabel*>("imgPiece0");
+        auto* imgPiece = m_window->findChild<platform::PictureBox*>("imgPiece0");
         for (int n = 1; n <= 10; ++n) {
             const int k =
                 quiz::decimalValue(m_window->state().QuestionList[static_cast<std::size_t>(n - 1)]);
-            QCOMPARE(imgPiece->pixmap().cacheKey(), m_window->imgTenzi(k - 1).cacheKey());
-            QCOMPARE(imgPiece->pixmap().size(), QSize(256, 192));
+            QCOMPARE(imgPiece->picture().cacheKey(), m_window->imgTenzi(k - 1).cacheKey());
+            QCOMPARE(imgPiece->picture().size(), QSize(256, 192));
             m_window->cmdGo_Click();
         }
     }
