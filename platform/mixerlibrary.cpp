@@ -6,8 +6,7 @@ namespace platform {
 
 namespace {
 
-template <class Function>
-bool bind(void* library, const char* name, Function& function)
+template <class Function> bool bind(void* library, const char* name, Function& function)
 {
     function = reinterpret_cast<Function>(::dlsym(library, name));
     return function != nullptr;
