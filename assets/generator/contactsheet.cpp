@@ -9,16 +9,7 @@
 
 #include <array>
 
-namespace {
-
-// Row and column of each kana in the gojuon grid (や行 and わ行 leave gaps).
-struct Cell
-{
-    int row;
-    int column;
-};
-
-Cell cellOf(int picture)
+ContactSheet::Cell ContactSheet::cellOf(int picture)
 {
     if (picture < 35) {
         return {picture / 5, picture % 5};
@@ -33,13 +24,11 @@ Cell cellOf(int picture)
         {8, 3},
         {8, 4},
         {9, 0},
-        {9, 4},
         {9, 2},
+        {9, 4},
     }};
     return tail[static_cast<std::size_t>(picture - 35)];
 }
-
-} // namespace
 
 void ContactSheet::write(const std::string& path, const std::vector<IndexedImage>& pictures)
 {

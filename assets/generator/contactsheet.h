@@ -10,5 +10,15 @@
 class ContactSheet
 {
 public:
+    // Where a picture sits on the sheet: its row of the gojuon grid and its
+    // column in that row. や行 and わ行 keep the columns of their vowels
+    // (や ゆ よ and わ を ん in columns 0, 2 and 4), leaving gaps between them.
+    struct Cell
+    {
+        int row;
+        int column;
+    };
+    static Cell cellOf(int picture);
+
     static void write(const std::string& path, const std::vector<IndexedImage>& pictures);
 };

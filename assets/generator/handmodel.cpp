@@ -182,10 +182,13 @@ void HandModel::addThumb(const ThumbPose& pose)
     addCone(PartKind::ThumbBase, 4, 0, at, mcp, 0.15, 0.115, side, false);
     at = mcp;
     bend(along, side, pose.mcp);
-    const Vec3 ip = at + along * 0.34;
+    // The phalanges run a little longer than an average thumb's: the model's
+    // thumb leaves the palm low down, and still has to reach under the
+    // fingertips to close the wide ring of お.
+    const Vec3 ip = at + along * 0.37;
     addCone(PartKind::Phalanx, 4, 1, at, ip, 0.112, 0.102, side, false);
     at = ip;
     bend(along, side, pose.ip);
-    const Vec3 end = at + along * (0.28 - 0.07);
+    const Vec3 end = at + along * (0.32 - 0.07);
     addCone(PartKind::Phalanx, 4, 2, at, end, 0.102, 0.088, side, true);
 }

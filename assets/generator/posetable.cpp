@@ -35,8 +35,10 @@ HandPose make(ThumbPose t, FingerPose i, FingerPose m, FingerPose r, FingerPose 
 const std::array<HandPose, PoseTable::count>& table()
 {
     static const std::array<HandPose, PoseTable::count> poses = [] {
-        const HandPose o = make({25, 30, 20, 40}, {55, 60, 40, 0}, {60, 60, 40, 0}, {65, 60, 40, 0},
-                                {70, 60, 40, 0}, 90, 0, 0, -12, 0);
+        // The fingers arch forward rather than curl in, and the thumb reaches
+        // up under their tips, so the ring seen through from the side is wide.
+        const HandPose o = make({-10, 38, 10, 10}, {40, 55, 40, 0}, {43, 55, 40, 0},
+                                {47, 55, 40, 0}, {52, 55, 40, 0}, 90, 0, 0, -12, 0);
         const FingerPose claw{15, 95, 70, 0};
         // The sail of ほ: every joint a little flexed, turned slightly so the
         // curve of the fingers shows against the back of the hand.
@@ -53,8 +55,11 @@ const std::array<HandPose, PoseTable::count>& table()
             make({-25, 45, 5, 5}, spread(8), snout, snout, spread(10), 48, 0, 5),
             make({90, 0, 0, 0}, {0, 5, 5, 0}, {0, 5, 5, 0}, {0, 5, 5, 0}, {0, 5, 5, 0}, 180, 78, 0),
             make({0, 70, 55, 40}, E, E, E, E, 0, 0, 0),
-            make({15, 10, 0, 0}, {90, 0, 0, 0}, {90, 0, 0, 0}, {90, 0, 0, 0}, {90, 0, 0, 0}, 55, 0,
-                 15),
+            // The hook of こ seen from the little-finger side and a little from
+            // above, so the four straight fingers lie one above the other, with
+            // the thumb held out beneath them: the open side of a コ.
+            make({0, 88, 0, 0}, {88, 2, 2, -1}, {90, 2, 2, 1}, {91, 2, 2, 2}, {92, 2, 2, 3}, 85, 0,
+                 30, -8, 0),
             // さ し す せ そ
             make({0, 45, 25, 15}, F, F, F, F, 0, 0, 0),
             make({90, 0, 0, 0}, spread(8), spread(8), F, F, 180, 78, 0),
@@ -62,7 +67,7 @@ const std::array<HandPose, PoseTable::count>& table()
             make(Tov, F, E, F, F, 0, 0, 0),
             make(Tov, E, F, F, F, -90, -100, 25),
             // た ち つ て と
-            make({0, -15, 0, 0}, F, F, F, F, -25, 0, 0),
+            make({5, -12, 0, -10}, F, F, F, F, -30, 0, -10),
             make({-25, 45, 5, 5}, snout, snout, snout, spread(10), 50, 0, 5),
             make({-20, 45, 5, 5}, snout, {60, 60, 40, -2}, spread(6), spread(10), 50, 0, 5),
             make({12, 0, 0, 0}, E, E, E, E, 0, 0, 0),
@@ -74,7 +79,10 @@ const std::array<HandPose, PoseTable::count>& table()
             make({60, 0, 0, 0}, spread(15), E, spread(12), spread(20), 180, 180, 0),
             make(Tov, E, F, F, F, 0, -15, 15, 12, 4),
             // は ひ ふ へ ほ
-            make(Tov, E, E, F, F, -30, -120, 45, -15, 10),
+            // The thumb comes down over the edge of the hand onto the curled
+            // fingers, long enough to read as a digit; the curled fingers stay a
+            // little open so their knuckles round off.
+            make({0, 45, 25, 15}, E, E, {85, 95, 60, 0}, {88, 95, 60, 2}, -20, -120, 35, -15, 10),
             make(Tov, E, F, F, F, 0, 0, 0),
             make({90, 0, 0, 0}, E, F, F, F, 180, 180, 0),
             make({70, 0, 0, 0}, F, F, F, spread(15), 180, 180, 0),
@@ -84,7 +92,9 @@ const std::array<HandPose, PoseTable::count>& table()
             make(Tov, spread(10), E, spread(10), F, 180, 78, 0),
             make({90, 0, 0, 0}, E, F, F, F, 180, 78, 0),
             make({-15, 30, 0, 0}, {40, 55, 35, 0}, spread(5), spread(10), spread(15), -35, 0, 10),
-            make({0, 40, 0, 0}, {50, 30, 20, 0}, F, F, F, -130, 0, 0, -8, 10),
+            // Seen mostly from the back, turned enough that the thumb and the
+            // index finger show as two tips a little apart, just before they meet.
+            make({0, 28, 5, 0}, {45, 30, 20, 0}, F, F, F, -150, 0, 10, 14, 8),
             // や ゆ よ
             make({80, 0, 0, 0}, F, F, F, spread(15), 0, 0, 0),
             make(Tov, spread(10), E, spread(10), F, 180, 0, 0),
