@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libsdl2-mixer-dev
                 fonts-ipafont-gothic sound-theme-freedesktop)
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev librapidcheck-dev
+test_packages=(clang-format libgtest-dev libgmock-dev libbenchmark-dev librapidcheck-dev
                xvfb xauth xdotool openbox x11-utils imagemagick at-spi2-core python3-pyatspi
                dbus dbus-x11 desktop-file-utils)
 

@@ -7,6 +7,11 @@
 
 namespace platform {
 
+namespace {
+// Set once the message of an error is on screen; the program is ending.
+bool failing = false;
+} // namespace
+
 RuntimeApplication::RuntimeApplication(char* programName)
     : ProgramArguments(programName), QApplication(argc, argv)
 {
@@ -20,14 +25,21 @@ bool RuntimeApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        fail(QString::fromUtf8(e.what()));
+        if (!failing)
+            fail(QString::fromUtf8(e.what()));
     } catch (...) {
-        fail(QStringLiteral("不明なエラーが発生しました。"));
+        if (!failing)
+            fail(QStringLiteral("不明なエラーが発生しました。"));
     }
+    // An error while the message of an earlier one shows (its box runs an
+    // event loop of its own): the first error is the one reported, and the
+    // program ends when its message is closed.
+    return true;
 }
 
 void RuntimeApplication::fail(const QString& what)
 {
+    failing = true;
     QMessageBox box(QMessageBox::Critical, applicationDisplayName(),
                     QStringLiteral("実行時エラーが発生したため、プログラムを終了します。\n\n") +
                         what,
