@@ -21,9 +21,7 @@ bool ownFolder(const std::string& folder)
         return false;
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
         return false;
-    struct stat st
-    {
-    };
+    struct stat st = {};
     return ::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid();
 }
 
