@@ -3,7 +3,7 @@
 #include "textbox.h"
 
 #include <QAbstractButton>
-#include <QApplication>
+#include <QGuiApplication>
 #include <QInputMethod>
 #include <QShortcut>
 
@@ -26,9 +26,13 @@ void DefaultButton::press()
     // An Enter that ends an input-method composition only commits the text:
     // judging the box then would judge an answer the learner has not
     // finished typing.
-    const auto* box = qobject_cast<const TextBox*>(QApplication::focusWidget());
-    if (box != nullptr && box->isComposing()) {
-        QGuiApplication::inputMethod()->commit();
+    // With the focus elsewhere (the menu bar, the button) the composition is
+    // still in its box, so the Enter judges nothing either.
+    for (const TextBox* box : m_button->window()->findChildren<const TextBox*>()) {
+        if (!box->isComposing())
+            continue;
+        if (box->hasFocus())
+            QGuiApplication::inputMethod()->commit();
         return;
     }
     m_button->click();

@@ -1,5 +1,7 @@
 #include "textbox.h"
 
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
@@ -33,10 +35,18 @@ bool TextBox::event(QEvent* event)
     return QLineEdit::event(event);
 }
 
+// A key held with Alt is a menu's access key or nothing: QLineEdit would type
+// its letter. AltGr (Qt's group switch on X11) still types its characters.
+static bool isAltKey(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    return modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::GroupSwitchModifier);
+}
+
 void TextBox::keyPressEvent(QKeyEvent* event)
 {
     // Should a claimed key still arrive here, it must not edit the text.
-    if (isMenuShortcut(event)) {
+    if (isMenuShortcut(event) || isAltKey(event)) {
         event->ignore();
         return;
     }
@@ -49,11 +59,17 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event)
     QLineEdit::inputMethodEvent(event);
 }
 
-void TextBox::focusOutEvent(QFocusEvent* event)
+void TextBox::replaceText(const QString& text)
 {
-    // Qt commits or drops the preedit when the focus leaves.
-    m_composing = false;
-    QLineEdit::focusOutEvent(event);
+    // QLineEdit resets the input method only while it has the focus; with the
+    // focus elsewhere the old preedit would stay drawn over the new text and
+    // come back as a commit later.
+    if (m_composing) {
+        QInputMethodEvent drop;
+        QCoreApplication::sendEvent(this, &drop);
+        QGuiApplication::inputMethod()->reset();
+    }
+    setText(text);
 }
 
 } // namespace platform

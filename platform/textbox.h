@@ -16,8 +16,14 @@ class TextBox : public QLineEdit
 public:
     explicit TextBox(QWidget* parent = nullptr);
 
-    // True while an input method shows uncommitted text in the box.
+    // True while an input method shows uncommitted text in the box. The
+    // focus leaving does not end it: Qt commits on most focus changes, which
+    // arrives as an input-method event, but not when a menu or the menu bar
+    // takes the focus, and then the preedit stays in the box.
     bool isComposing() const { return m_composing; }
+
+    // Sets the text, dropping a composition still open in the box.
+    void replaceText(const QString& text);
 
     // Keys that belong to the window's menus even while the box has the
     // focus. QLineEdit takes Ctrl+A for select-all, Ctrl+Y for redo and
@@ -28,7 +34,6 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool isMenuShortcut(const QKeyEvent* event) const;

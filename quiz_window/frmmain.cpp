@@ -2,6 +2,7 @@
 
 #include "app.h"
 #include "defaultbutton.h"
+#include "menubarfocus.h"
 #include "mypath.h"
 #include "picturebox.h"
 #include "pictures.h"
@@ -66,6 +67,7 @@ frmMain::frmMain(QWidget* parent)
         m_imgTenzi[static_cast<std::size_t>(p)] = QImage(assets::handPicture(p));
 
     connectHandlers();
+    platform::MenuBarFocus::make(menuBar());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     placeOnScreen();
 }
@@ -204,7 +206,7 @@ std::u16string frmMain::answerText() const
 
 void frmMain::setAnswerText(const std::u16string& text)
 {
-    m_txtMain->setText(QString::fromStdU16String(text));
+    m_txtMain->replaceText(QString::fromStdU16String(text));
 }
 
 void frmMain::focusAnswer()

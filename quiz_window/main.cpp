@@ -18,6 +18,8 @@ int main(int, char** argv)
         window->show();
     } catch (const std::exception& e) {
         platform::RuntimeApplication::fail(QString::fromUtf8(e.what()));
+    } catch (...) {
+        platform::RuntimeApplication::fail(QStringLiteral("不明なエラーが発生しました。"));
     }
     return QApplication::exec();
 }

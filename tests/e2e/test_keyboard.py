@@ -126,7 +126,43 @@ def shortcuts(program):
             expect_equal(s.visible_windows(p.pid), windows, f"the program's windows after {keys}")
 
 
-CASES = {"full_run": full_run, "shortcuts": shortcuts}
+def menu_escape(program):
+    """Alt+G and one Escape give the keyboard back to the answer box.
+
+    Qt would leave the menu bar holding the keyboard with no title drawn
+    highlighted: a typed letter vanished and Enter answered.
+    """
+    with XSession(characters="あ") as s:
+        p = s.start(program)
+        w = QuizWindow(s, p)
+        s.key("ctrl+a")
+        w.wait_labels("Ctrl+A starts a run", lblnum="第 1 問")
+        s.key("alt+g")
+        wait_until(lambda: w.popup_showing("学習(G)"), "Alt+G to show the study menu")
+        s.key("Escape")
+        wait_until(lambda: not w.popup_showing("学習(G)"), "Escape to close the study menu")
+        wait_until(w.answer_focused, "the answer box to have the focus again")
+        s.type_text("k")
+        w.wait_answer_text("k", "a letter typed after Escape")
+        s.key("Return")
+        w.wait_labels("Enter answers the typed letter", lblSeiseki="正解数 0/1")
+
+
+def alt_letters(program):
+    """Alt with a letter no menu owns types nothing into the answer box."""
+    with XSession(characters=ROW_A) as s:
+        p = s.start(program)
+        w = QuizWindow(s, p)
+        s.key("ctrl+a")
+        w.wait_labels("Ctrl+A starts a run", lblnum="第 1 問")
+        for keys in ("alt+k", "alt+q", "alt+x", "alt+y", "alt+n"):
+            s.key(keys)
+        s.type_text("あ")
+        w.wait_answer_text("あ", "typing after the Alt letters")
+
+
+CASES = {"full_run": full_run, "shortcuts": shortcuts, "menu_escape": menu_escape,
+         "alt_letters": alt_letters}
 
 if __name__ == "__main__":
     sys.exit(main(CASES))

@@ -7,6 +7,8 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -144,6 +146,79 @@ private slots:
         QCOMPARE(m_txtMain->text(), QStringLiteral("あ"));
         QTest::keyClick(m_txtMain, Qt::Key_Return);
         QCOMPARE(m_window->state().QuestionNumber, 2);
+    }
+
+    // With the composition still in the box, an Enter judges nothing wherever
+    // the focus is: Qt commits nothing when the menu bar takes the focus. A
+    // cancelled composition leaves the box answering as before.
+    void enterWhileComposingWhereverTheFocusIs_data()
+    {
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("composing") << false;
+        QTest::newRow("composition cancelled") << true;
+    }
+    void enterWhileComposingWhereverTheFocusIs()
+    {
+        QFETCH(bool, cancelled);
+        QTest::keyClick(m_txtMain, Qt::Key_A, Qt::ControlModifier);
+        QInputMethodEvent preedit(QStringLiteral("あ"), {});
+        QApplication::sendEvent(m_txtMain, &preedit);
+        if (cancelled) {
+            QInputMethodEvent cancel;
+            QApplication::sendEvent(m_txtMain, &cancel);
+        }
+        QMenuBar* bar = m_window->menuBar();
+        bar->setFocus(Qt::MenuBarFocusReason);
+        QTest::keyClick(bar, Qt::Key_Return);
+        const auto* verdict = m_window->findChild<QLabel*>("lblPiece0");
+        if (cancelled) {
+            QCOMPARE(m_window->state().QuestionNumber, 2);
+            QVERIFY(verdict->text().startsWith(QStringLiteral("正解は「")));
+        } else {
+            QCOMPARE(m_window->state().QuestionNumber, 1);
+            QVERIFY(verdict->text().isEmpty());
+        }
+    }
+
+    // An answer given while a composition is open (a click on 入力 with the
+    // focus out of the box) leaves no preedit drawn in the emptied box.
+    void answerLeavesNoCompositionDrawn()
+    {
+        QApplication::setCursorFlashTime(0); // a steady cursor, for comparable pictures
+        QTest::keyClick(m_txtMain, Qt::Key_A, Qt::ControlModifier);
+        m_window->menuBar()->setFocus(Qt::MenuBarFocusReason);
+        const QImage empty = m_txtMain->grab().toImage();
+        QInputMethodEvent preedit(QStringLiteral("あ"), {});
+        QApplication::sendEvent(m_txtMain, &preedit);
+        QVERIFY(m_txtMain->grab().toImage() != empty);
+        m_window->findChild<QPushButton*>("cmdGo")->click();
+        QCOMPARE(m_window->state().QuestionNumber, 2);
+        QCOMPARE(m_txtMain->grab().toImage(), empty);
+    }
+
+    // Alt with a letter types nothing, also where no menu owns the letter;
+    // the answer typed next is judged on its own.
+    void altLettersTypeNothing_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Alt+K") << Qt::Key_K;
+        QTest::newRow("Alt+Q") << Qt::Key_Q;
+        QTest::newRow("Alt+X") << Qt::Key_X;
+        QTest::newRow("Alt+Y") << Qt::Key_Y;
+        QTest::newRow("Alt+N") << Qt::Key_N;
+    }
+    void altLettersTypeNothing()
+    {
+        QFETCH(Qt::Key, key);
+        QTest::keyClick(m_txtMain, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(m_txtMain, key, Qt::AltModifier);
+        QVERIFY(m_txtMain->text().isEmpty());
+        QVERIFY(!QApplication::activePopupWidget());
+        const auto& s = m_window->state();
+        const int k = std::stoi(std::string(s.QuestionList[0].begin(), s.QuestionList[0].end()));
+        type(m_txtMain, QString::fromStdU16String(s.KanaReadings[static_cast<std::size_t>(k - 1)]));
+        QTest::keyClick(m_txtMain, Qt::Key_Return);
+        QCOMPARE(m_window->findChild<QLabel*>("lblPiece0")->text(), QStringLiteral("正解でした。"));
     }
 
     // Many characters at once, as an input method may commit them: no cap.
