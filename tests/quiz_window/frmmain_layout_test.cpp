@@ -201,8 +201,17 @@ private slots:
         for (int n = 1; n <= 10; ++n) {
             const int k =
                 quiz::decimalValue(m_window->state().QuestionList[static_cast<std::size_t>(n - 1)]);
-            QCOMPARE(imgPiece->picture().cacheKey(), m_window->imgTenzi(k - 1).cacheKey());
+            // The committed drawing of picture k - 1, read from the source
+            // tree and not through the window's store or its resource names.
+            const QString file =
+                QStringLiteral(VELUMO_HANDS_DIR "/%1.bmp").arg(k - 1, 2, 10, QLatin1Char('0'));
+            const QImage committed(file);
+            QVERIFY2(!committed.isNull(), qPrintable(file));
             QCOMPARE(imgPiece->picture().size(), QSize(256, 192));
+            QCOMPARE(imgPiece->picture().convertToFormat(QImage::Format_RGB32),
+                     committed.convertToFormat(QImage::Format_RGB32));
+            // Handed over from the store, not decoded anew.
+            QCOMPARE(imgPiece->picture().cacheKey(), m_window->imgTenzi(k - 1).cacheKey());
             m_window->cmdGo_Click();
         }
     }

@@ -628,6 +628,21 @@ void checkInvariants(const QuizWindow& quiz, const QuizModel& model)
     }
 }
 
+// Hand-shape picture p as committed in the source tree, read without the
+// window's store or its resource names.
+const QImage& committedPicture(int p)
+{
+    static const std::vector<QImage> pictures = [] {
+        std::vector<QImage> all;
+        for (int n = 0; n < quiz::KanaTotal; ++n)
+            all.push_back(
+                QImage(QStringLiteral(VELUMO_HANDS_DIR "/%1.bmp").arg(n, 2, 10, QLatin1Char('0')))
+                    .convertToFormat(QImage::Format_RGB32));
+        return all;
+    }();
+    return pictures[static_cast<std::size_t>(p)];
+}
+
 void compareWithModel(const QuizWindow& quiz, const QuizModel& model)
 {
     const frmMain& w = *quiz.window();
@@ -653,7 +668,8 @@ void compareWithModel(const QuizWindow& quiz, const QuizModel& model)
     if (model.m_picture < 0)
         RC_ASSERT(picture.isNull());
     else
-        RC_ASSERT(picture.cacheKey() == w.imgTenzi(model.m_picture).cacheKey());
+        RC_ASSERT(picture.convertToFormat(QImage::Format_RGB32) ==
+                  committedPicture(model.m_picture));
 
     QWidget* focus = w.focusWidget();
     RC_ASSERT(focus == (model.m_focusInBox ? static_cast<QWidget*>(quiz.txtMain())
