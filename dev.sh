@@ -9,7 +9,7 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libsdl
                 fonts-ipafont-gothic sound-theme-freedesktop)
 test_packages=(clang-format libgtest-dev libgmock-dev libbenchmark-dev librapidcheck-dev
                xvfb xauth xdotool openbox x11-utils imagemagick at-spi2-core python3-pyatspi
-               dbus dbus-x11 desktop-file-utils)
+               dbus dbus-x11 desktop-file-utils ibus ibus-anthy)
 
 install_missing() {
     local missing=()

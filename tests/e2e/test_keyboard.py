@@ -161,7 +161,30 @@ def alt_letters(program):
         w.wait_answer_text("あ", "typing after the Alt letters")
 
 
-CASES = {"full_run": full_run, "shortcuts": shortcuts, "menu_escape": menu_escape,
+def composition_after_menu(program):
+    """A real input method composing か, then Alt+G and Escape: Enter commits, never answers."""
+    with XSession(input_method=True) as s:
+        p = s.start(program, env=s.im_env())
+        w = QuizWindow(s, p)
+        s.key("ctrl+a")
+        w.wait_labels("Ctrl+A starts a run", lblnum="第 1 問", lblPiece0="")
+        s.xdotool("type", "--delay", "50", "ka")
+        s.key("alt+g")
+        wait_until(lambda: w.popup_showing("学習(G)"), "Alt+G to show the study menu")
+        s.key("Escape")
+        wait_until(lambda: not w.popup_showing("学習(G)"), "Escape to close the study menu")
+        wait_until(w.answer_focused, "the answer box to have the focus again")
+        s.key("Return")
+        w.wait_answer_text("か", "Enter commits the composition")
+        expect_equal(w.labels()["lblPiece0"], "", "the verdict line after the committing Enter")
+        expect_equal(w.labels()["lblnum"], "第 1 問", "the question after the committing Enter")
+        s.key("Return")
+        shown = w.wait_labels("the next Enter answers", lblnum="第 2 問")
+        if not shown["lblPiece0"].startswith("正解"):
+            fail(f"verdict {shown['lblPiece0']!r} after answering か")
+
+
+CASES = {"full_run": full_run, "composition_after_menu": composition_after_menu, "shortcuts": shortcuts, "menu_escape": menu_escape,
          "alt_letters": alt_letters}
 
 if __name__ == "__main__":

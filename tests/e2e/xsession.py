@@ -208,8 +208,10 @@ def request_close(display, window):
 # -- the session ------------------------------------------------------------
 
 class XSession:
-    def __init__(self, window_manager=True, accessibility=True, characters=""):
+    def __init__(self, window_manager=True, accessibility=True, characters="",
+                 input_method=False):
         self.window_manager = window_manager
+        self.input_method = input_method
         self.accessibility = accessibility
         self.characters = "".join(sorted(set(characters)))
         self.helpers = []    # Xvfb, openbox, dbus-daemon: stopped last
@@ -268,6 +270,9 @@ class XSession:
         self.bus_address = address
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
 
+        if self.input_method:
+            self._start_input_method()
+
         if self.window_manager:
             self._helper(["openbox", "--sm-disable"])
             wait_until(lambda: "window id" in self.xprop_root("_NET_SUPPORTING_WM_CHECK"),
@@ -279,6 +284,38 @@ class XSession:
             # Asking for the desktop starts the accessibility bus, so that the
             # program finds it already there when it starts.
             pyatspi.Registry.getDesktop(0)
+
+    def _start_input_method(self):
+        """IBus with Anthy in hiragana mode, for programs started with im_env().
+
+        The daemon stays in the foreground (no -d), so that it and the
+        engines it starts go with the session. Anthy's settings go through
+        dconf, which the bus starts with the helpers' HOME.
+        """
+        if not shutil.which("ibus-daemon") or not os.path.exists("/usr/libexec/ibus-engine-anthy"):
+            raise Skip("IBus with Anthy is not installed (Debian: ibus ibus-anthy)")
+        # The engine is a Python program: the system's python3 first.
+        env = self.env(HOME=self.helper_home, PATH="/usr/bin:" + os.environ.get("PATH", "/bin"))
+        tool = lambda *argv: subprocess.run(argv, env=env, capture_output=True, text=True)
+        r = tool("gsettings", "set", "org.freedesktop.ibus.engine.anthy.common", "input-mode", "0")
+        if r.returncode != 0:
+            fail(f"gsettings set failed: {r.stderr.strip()}")
+        p = subprocess.Popen(["ibus-daemon", "-rx", "--panel=disable"], env=env,
+                             stdout=self.log, stderr=self.log, preexec_fn=_die_with_parent,
+                             start_new_session=True)
+        self.helpers.append(p)
+        self.ibus_address = wait_until(
+            lambda: (lambda a: a if a.startswith("unix:") else None)(tool("ibus", "address").stdout.strip()),
+            "ibus-daemon to publish its address")
+        def engine_anthy():
+            tool("ibus", "engine", "anthy")
+            return tool("ibus", "engine").stdout.strip() == "anthy"
+        wait_until(engine_anthy, "IBus to switch to the Anthy engine")
+
+    def im_env(self):
+        """The program's environment with IBus as its input method."""
+        return self.env(QT_IM_MODULE="ibus", XMODIFIERS="@im=ibus", HOME=self.helper_home,
+                        IBUS_ADDRESS=self.ibus_address)
 
     def _folder(self, name):
         path = os.path.join(self.root, name)
