@@ -3,8 +3,10 @@
 // closes: the next Show builds it afresh from its definition.
 #pragma once
 
+#include <QApplication>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 namespace platform {
 
@@ -33,6 +35,8 @@ public:
             m_window->setAttribute(Qt::WA_DeleteOnClose);
             m_window->setWindowModality(modal == ApplicationModal ? Qt::ApplicationModal
                                                                   : Qt::NonModal);
+            if (modal == ApplicationModal)
+                keepWithOpener(m_window);
             m_window->show();
         } else {
             m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
@@ -52,6 +56,23 @@ public:
     Window* window() const { return m_window && m_window->isVisible() ? m_window.data() : nullptr; }
 
 private:
+    // A modal window belongs to the window manager's group of the window it
+    // was opened from: minimising either minimises both, and restoring the
+    // opener (through its taskbar button) brings the modal one back on top
+    // of it. Alone, it could be minimised out of reach, as openbox offers to
+    // minimise any window whatever buttons it asks for, while it still kept
+    // every other window from taking input. It stays without an owner for
+    // the program: nothing but the window manager sees the link.
+    static void keepWithOpener(Window* window)
+    {
+        const QWidget* opener = QApplication::activeWindow();
+        if (opener == nullptr || opener == window || opener->windowHandle() == nullptr)
+            return;
+        // The native window, unmapped still, carries the link when it is mapped.
+        window->winId();
+        window->windowHandle()->setTransientParent(opener->windowHandle());
+    }
+
     QPointer<Window> m_window;
 };
 

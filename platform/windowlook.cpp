@@ -2,6 +2,7 @@
 
 #include "pictures.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPalette>
@@ -29,6 +30,15 @@ void applyWindowLook(QWidget* window)
     window->setPalette(palette);
     window->setAutoFillBackground(true);
     window->setWindowIcon(QIcon(assets::icon()));
+}
+
+void keepPlatformColours(QWidget* widget)
+{
+    QPalette palette = QApplication::palette(widget);
+    // A child takes every colour of its parent's palette that its own does
+    // not set; marking all of them as set keeps the window's blue out.
+    palette.setResolveMask(~QPalette::ResolveMask{0});
+    widget->setPalette(palette);
 }
 
 void applyLabelLook(QLabel* label, qreal pointSize)

@@ -22,6 +22,10 @@ QFont programFont(qreal pointSize, QFont::Weight weight);
 // Light blue background and the shared icon.
 void applyWindowLook(QWidget* window);
 
+// For a part of the window's frame, such as its menu bar: the platform's
+// own colours, whatever palette the window around it has.
+void keepPlatformColours(QWidget* widget);
+
 // An opaque light-blue label with white bold text, one line, left-aligned.
 void applyLabelLook(QLabel* label, qreal pointSize);
 

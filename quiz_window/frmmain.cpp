@@ -53,6 +53,9 @@ frmMain::frmMain(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     platform::applyWindowLook(this);
+    // The light blue is the window's and its labels'; the menu bar belongs to
+    // the platform's frame.
+    platform::keepPlatformColours(menuBar());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));

@@ -1,5 +1,6 @@
 #include "chartwindow.h"
 
+#include "accessiblewindow.h"
 #include "pictures.h"
 #include "windowlook.h"
 
@@ -28,6 +29,7 @@ constexpr Qt::WindowFlags ChartFrame = Qt::Window | Qt::CustomizeWindowHint | Qt
 ChartWindow::ChartWindow(Chart chart, const QString& title, QSize clientSize)
     : QWidget(nullptr, ChartFrame)
 {
+    platform::announceAsWindow(staticMetaObject);
     setWindowTitle(title);
     platform::applyWindowLook(this);
     setFixedSize(clientSize);

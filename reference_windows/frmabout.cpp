@@ -7,6 +7,7 @@
 #include "windowlook.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -51,7 +52,7 @@ QLabel* makeLine(const QString& text, const QRect& place, QWidget* window)
 } // namespace
 
 frmAbout::frmAbout()
-    : QWidget(nullptr, AboutFrame),
+    : QDialog(nullptr, AboutFrame),
       Label1(makeLine(QStringLiteral("ソフト名\u3000") +
                           QString::fromUtf8(platform::Version::ProductName),
                       QRect(96, 16, 193, 17), this)),
@@ -90,4 +91,12 @@ frmAbout::frmAbout()
 void frmAbout::Command1_Click()
 {
     close();
+}
+
+// The window's one key is OK's role, Enter. QDialog would also close on
+// Escape, a cancel role the quiz window's 入力 does not share; keys go the
+// way of a plain window instead.
+void frmAbout::keyPressEvent(QKeyEvent* event)
+{
+    QWidget::keyPressEvent(event);
 }

@@ -33,14 +33,18 @@ class QuizWindow:
         self.pyatspi = session.pyatspi
         self.program = program
         self.window = session.wait_for_window(program, TITLE)
-        self.app = wait_until(self._application, f"process {program.pid} on the accessibility bus")
-        self.frame = wait_until(lambda: self._find(self.app, role="frame", name=TITLE),
-                                "the quiz window's frame on the accessibility bus")
-        self.client = wait_until(self._client, "the client area on the accessibility bus")
+        self.app = self.wait(self._application, f"process {program.pid} on the accessibility bus")
+        self.frame = self.wait(lambda: self._find(self.app, role="frame", name=TITLE),
+                               "the quiz window's frame on the accessibility bus")
+        self.client = self.wait(self._client, "the client area on the accessibility bus")
         # Keys go to the focused window: wait until it is ours and the answer
         # box holds the focus.
-        wait_until(lambda: session.active_window() == self.window, "the quiz window to be active")
-        wait_until(self.answer_focused, "the answer box to have the focus")
+        self.wait(lambda: session.active_window() == self.window, "the quiz window to be active")
+        self.wait(self.answer_focused, "the answer box to have the focus")
+
+    def wait(self, probe, what):
+        """wait_until, failing at once should the program end meanwhile."""
+        return wait_until(probe, what, program=self.program)
 
     # ---- finding accessibles
     def _application(self):
@@ -100,8 +104,10 @@ class QuizWindow:
             current = self.labels()
             return current if all(current[k] == v for k, v in expected.items()) else None
         try:
-            return wait_until(probe, what)
+            return self.wait(probe, what)
         except AssertionError:
+            if self.program.poll() is not None:
+                raise
             fail(f"{what}: expected {expected}, the window shows {self.labels()}")
 
     def answer_box(self):
@@ -117,8 +123,8 @@ class QuizWindow:
         return self.answer_box().getState().contains(self.pyatspi.STATE_FOCUSED)
 
     def wait_answer_text(self, expected, what):
-        wait_until(lambda: self.answer_text() == expected,
-                   f"{what}: the answer box to read {expected!r} (it reads {self.answer_text()!r})")
+        self.wait(lambda: self.answer_text() == expected,
+                  f"{what}: the answer box to read {expected!r} (it reads {self.answer_text()!r})")
 
     # ---- the menu bar
     def menu_item(self, caption):

@@ -3,12 +3,13 @@
 
 Opening and closing them leaves the run as it was; an open chart comes
 forward instead of opening twice; while the about window is open the quiz
-takes no input.
+takes no input; screen readers see the charts as windows and the about window
+as a dialog.
 """
 
 import sys
 
-from quizwindow import TYPE_ANSWER, QuizWindow
+from quizwindow import RIGHT, TYPE_ANSWER, QuizWindow
 from xsession import XSession, expect_equal, fail, main, wait_until
 
 CHART1 = "指文字表（あ行～な行）"
@@ -28,16 +29,23 @@ def windows_titled(s, program, title):
 
 
 def wait_window(s, program, title):
-    return wait_until(lambda: windows_titled(s, program, title), f"a window titled {title!r}")[0]
+    return wait_until(lambda: windows_titled(s, program, title), f"a window titled {title!r}",
+                      program=program)[0]
 
 
 def start_run(s, w):
     """A run at question 2, with a half-typed answer in the box."""
     s.key("ctrl+a")
-    w.wait_labels("Ctrl+A starts a run", lblMode="あ行", lblPiece1=TYPE_ANSWER)
+    w.wait_labels("Ctrl+A starts a run", lblMode="あ行", lblnum="第 1 問", lblSeiseki="正解数 0/0",
+                  lblPiece1=TYPE_ANSWER)
     s.type_text("い")
+    w.wait_answer_text("い", "typing the first answer")
     s.key("Return")
-    w.wait_labels("the first answer", lblnum="第 2 問", lblSeiseki=w.labels()["lblSeiseki"][:-1] + "1")
+    # The question line is written last, so once it has moved on the whole
+    # answer step has been shown.
+    labels = w.wait_labels("the first answer", lblnum="第 2 問")
+    tally = "正解数 1/1" if labels["lblPiece0"] == RIGHT else "正解数 0/1"
+    expect_equal(labels["lblSeiseki"], tally, f"the tally after the verdict {labels['lblPiece0']!r}")
     s.type_text("う")
     w.wait_answer_text("う", "typing the next answer")
     return w.labels()
@@ -91,10 +99,16 @@ def about_blocks_the_quiz(program):
     with XSession(characters="あ") as s:
         p = s.start(program)
         w = QuizWindow(s, p)
+        # A run first, so that whatever got through would show: a study mode
+        # in the mode line, 入力 in the question line.
+        s.key("ctrl+k")
+        w.wait_labels("Ctrl+K starts a run", lblMode="か行", lblnum="第 1 問", lblPiece1=TYPE_ANSWER)
+        s.type_text("あ")
+        w.wait_answer_text("あ", "typing an answer")
         before = w.labels()
         help_item(s, w, "a")
         about = wait_window(s, p, ABOUT)
-        wait_until(lambda: s.active_window() == about, "the about window to be active")
+        w.wait(lambda: s.active_window() == about, "the about window to be active")
 
         s.key("ctrl+a")
         s.key("F3")
@@ -102,23 +116,53 @@ def about_blocks_the_quiz(program):
         x, y = w.client_on_screen()
         s.xdotool("mousemove", "--sync", str(x + 188), str(y + 276), "click", "1")
         s.xdotool("mousemove", "--sync", str(x + 20), str(y - 10), "click", "1")
-        if w.popup_showing("学習(G)"):
-            fail("the study menu opened while the about window was open")
-        expect_equal(w.labels(), before, "the quiz window's labels while the about window is open")
         expect_equal(windows_titled(s, p, ABOUT), [about], "the about window")
 
+        # The program takes its input in order: once OK, pressed after all
+        # that, has closed the about window, the keys and clicks before it
+        # have been dealt with.
         s.xdotool("windowactivate", "--sync", str(about))
         s.key("Return")
-        wait_until(lambda: not windows_titled(s, p, ABOUT), "OK to close the about window")
+        w.wait(lambda: not windows_titled(s, p, ABOUT), "OK to close the about window")
+        if w.popup_showing("学習(G)"):
+            fail("the study menu opened while the about window was open")
+        expect_equal(w.labels(), before, "the quiz window's labels after the about window")
+        expect_equal(w.answer_text(), "あ", "the answer box after the about window")
+
         s.xdotool("windowactivate", "--sync", str(w.window))
         s.key("ctrl+a")
         w.wait_labels("Ctrl+A after the about window closed", lblMode="あ行")
+
+
+def on_the_accessibility_bus(program):
+    """The charts are windows to a screen reader and the about window a dialog, named by their titles."""
+    with XSession() as s:
+        p = s.start(program)
+        w = QuizWindow(s, p)
+
+        def top_level(role, title):
+            return [acc for acc in w.app
+                    if acc is not None and acc.getRoleName() == role and acc.name == title]
+
+        def extents(acc):
+            e = acc.queryComponent().getExtents(s.pyatspi.DESKTOP_COORDS)
+            return e.x, e.y, e.width, e.height
+
+        for key, title, role in (("y", CHART1, "frame"), ("h", CHART2, "frame"),
+                                 ("a", ABOUT, "dialog")):
+            help_item(s, w, key)
+            window = wait_window(s, p, title)
+            found = w.wait(lambda: top_level(role, title),
+                           f"a {role} named {title!r} on the accessibility bus")
+            expect_equal(len(found), 1, f"{role}s named {title!r}")
+            expect_equal(extents(found[0]), s.geometry(window), f"the place of the {role} {title!r}")
 
 
 CASES = {
     "run_unchanged": run_unchanged,
     "chart_comes_forward": chart_comes_forward,
     "about_blocks_the_quiz": about_blocks_the_quiz,
+    "on_the_accessibility_bus": on_the_accessibility_bus,
 }
 
 if __name__ == "__main__":

@@ -48,11 +48,20 @@ def expect_equal(actual, expected, what):
         fail(f"{what}: expected {expected!r}, got {actual!r}")
 
 
-def wait_until(probe, what, timeout=WAIT):
-    """Polls probe() until it returns something truthy and returns that."""
+def wait_until(probe, what, timeout=WAIT, program=None):
+    """Polls probe() until it returns something truthy and returns that.
+
+    A probe that raises is taken as "not there yet", but the last thing it
+    raised is what a timeout reports. With a program, every poll also checks
+    that it still runs: a program that has ended is reported at once, with its
+    exit status and the end of its output, instead of after the timeout.
+    """
     deadline = time.monotonic() + timeout
     last = None
     while True:
+        if program is not None and program.poll() is not None:
+            fail(f"{what}: the program ended ({exit_reason(program.returncode)}) while it was "
+                 f"awaited; its output ends with:\n{program_output(program)}")
         try:
             last = probe()
         except Exception as e:  # a window or accessible that is not there yet
@@ -61,8 +70,27 @@ def wait_until(probe, what, timeout=WAIT):
             if last:
                 return last
         if time.monotonic() > deadline:
+            if isinstance(last, AssertionError):
+                raise AssertionError(
+                    f"timed out after {timeout:.0f} s waiting for {what}: {last}") from last
             fail(f"timed out after {timeout:.0f} s waiting for {what}; last seen: {last!r}")
         time.sleep(POLL)
+
+
+def exit_reason(returncode):
+    if returncode < 0:
+        return f"killed by {signal.Signals(-returncode).name}"
+    return f"exit status {returncode}"
+
+
+def program_output(program, lines=20):
+    """The last lines a program instance wrote to its stdout and stderr."""
+    path = getattr(program, "log_path", None)
+    if path is None:
+        return "(not recorded)"
+    with open(path, errors="replace") as f:
+        tail = f.read().splitlines()[-lines:]
+    return "\n".join(tail) if tail else "(nothing)"
 
 
 # -- keyboard -------------------------------------------------------------
@@ -184,8 +212,8 @@ class MapWatcher:
         return False
 
 
-def request_close(display, window):
-    """Asks the window manager to close a window (_NET_CLOSE_WINDOW, as wmctrl -c does)."""
+def _message_to_window_manager(display, window, message, *data):
+    """A client message about a window, sent to the root as EWMH asks of pagers."""
     dpy = _X11.XOpenDisplay(display.encode())
     try:
         root = _X11.XDefaultRootWindow(dpy)
@@ -194,15 +222,28 @@ def request_close(display, window):
         # message_type, format, then data.l[0..4]
         event.longs[0] = _CLIENT_MESSAGE
         event.longs[4] = window
-        event.longs[5] = _X11.XInternAtom(dpy, b"_NET_CLOSE_WINDOW", 0)
+        event.longs[5] = _X11.XInternAtom(dpy, message.encode(), 0)
         event.longs[6] = 32
-        event.longs[7] = 0  # timestamp
-        event.longs[8] = 2  # source: a pager, i.e. the user's direct request
+        for i, value in enumerate(data):
+            event.longs[7 + i] = _X11.XInternAtom(dpy, value.encode(), 0) \
+                if isinstance(value, str) else value
         _X11.XSendEvent(dpy, root, 0, _SUBSTRUCTURE_NOTIFY_MASK | _SUBSTRUCTURE_REDIRECT_MASK,
                         ctypes.byref(event))
         _X11.XFlush(dpy)
     finally:
         _X11.XCloseDisplay(dpy)
+
+
+def request_close(display, window):
+    """Asks the window manager to close a window (_NET_CLOSE_WINDOW, as wmctrl -c does)."""
+    # timestamp 0; source 2: a pager, i.e. the user's direct request
+    _message_to_window_manager(display, window, "_NET_CLOSE_WINDOW", 0, 2)
+
+
+def request_state(display, window, state):
+    """Asks the window manager to add a _NET_WM_STATE to a window, as a pager does."""
+    # action 1: add; no second state; source 2: a pager
+    _message_to_window_manager(display, window, "_NET_WM_STATE", 1, state, 0, 2)
 
 
 # -- the session ------------------------------------------------------------
@@ -375,8 +416,13 @@ class XSession:
 
     # ---- the program
     def start(self, program, env=None, prefix=()):
-        p = subprocess.Popen([*prefix, program], env=env or self.env(),
-                             stdout=self.log, stderr=self.log, preexec_fn=_die_with_parent)
+        # Each instance writes to a file of its own, so that a failure can
+        # quote what that instance said.
+        path = os.path.join(self.root, f"program-{len(self.programs)}.log")
+        with open(path, "w") as out:
+            p = subprocess.Popen([*prefix, program], env=env or self.env(),
+                                 stdout=out, stderr=out, preexec_fn=_die_with_parent)
+        p.log_path = path
         self.programs.append(p)
         return p
 
@@ -420,13 +466,12 @@ class XSession:
     def wait_for_window(self, program, title):
         """The top-level window of one program instance, once it is viewable."""
         def probe():
-            if program.poll() is not None:
-                fail(f"the program exited with {program.returncode} before showing a window")
             for w in self.visible_windows(program.pid):
                 if self.window_title(w) == title:
                     return w
             return None
-        return wait_until(probe, f"a window titled {title!r} of process {program.pid}")
+        return wait_until(probe, f"a window titled {title!r} of process {program.pid}",
+                          program=program)
 
     def geometry(self, window):
         """Absolute x, y, width, height of a window's own area (no frame).

@@ -5,6 +5,7 @@
 #include "picturebox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -54,6 +55,28 @@ private slots:
         QCOMPARE(m_window->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
         // The client area, below the menu bar, opens at its stored place.
         QCOMPARE(m_window->centralWidget()->mapToGlobal(QPoint(0, 0)), QPoint(114, 276));
+    }
+
+    // The menu bar belongs to the platform's frame: it keeps the style's own
+    // colours, painted as a menu bar outside the light-blue window paints.
+    void menuBarInPlatformColours()
+    {
+        QMenuBar* bar = m_window->menuBar();
+        const QPalette platform = QApplication::palette(bar);
+        for (const auto role :
+             {QPalette::Window, QPalette::Button, QPalette::WindowText, QPalette::ButtonText}) {
+            QVERIFY(bar->palette().color(role) != QColor(153, 204, 255));
+            QCOMPARE(bar->palette().color(role), platform.color(role));
+        }
+
+        QMenuBar alone;
+        alone.addMenu(QStringLiteral("学習(&G)"));
+        alone.resize(bar->size());
+        // Right of the last title, where only the background shows.
+        const QPoint empty(bar->width() - 4, bar->height() / 2);
+        const QColor drawn = bar->grab().toImage().pixelColor(empty);
+        QVERIFY(drawn != QColor(153, 204, 255));
+        QCOMPARE(drawn, alone.grab().toImage().pixelColor(empty));
     }
 
     void controls_data()

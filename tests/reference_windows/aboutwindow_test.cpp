@@ -9,6 +9,7 @@
 #include "referenceforms.h"
 #include "windowfixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -75,6 +76,8 @@ private slots:
     void blocksEveryOtherWindow();
     void closing_data();
     void closing();
+    void otherKeysLeaveItOpen_data();
+    void otherKeysLeaveItOpen();
 };
 
 void tst_AboutWindow::definition()
@@ -97,6 +100,12 @@ void tst_AboutWindow::definition()
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 
     QCOMPARE(about->palette().color(QPalette::Window), QColor(153, 204, 255));
+
+    // A dialog to a screen reader, named by its title.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(about);
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->role(), QAccessible::Dialog);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("バージョン情報"));
 
     // Nothing is active when the test opens it, so it centres on the screen.
     QCOMPARE(about->geometry().center(),
@@ -267,6 +276,29 @@ void tst_AboutWindow::closing()
 
     QVERIFY(openAbout() != nullptr);
     QCOMPARE(openWindowsOf<frmAbout>(), 1);
+}
+
+void tst_AboutWindow::otherKeysLeaveItOpen_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    // OK's one role is that of a default button; Escape presses no cancel
+    // button, as in the quiz window.
+    QTest::newRow("Escape") << Qt::Key_Escape;
+    QTest::newRow("letter") << Qt::Key_X;
+}
+
+void tst_AboutWindow::otherKeysLeaveItOpen()
+{
+    QFETCH(Qt::Key, key);
+
+    QPointer<frmAbout> about = openAbout();
+    QVERIFY(about != nullptr);
+    QVERIFY(isActiveNow(about));
+    QTest::keyClick(about->windowHandle(), key);
+    deleteClosedWindows();
+    QVERIFY(!about.isNull());
+    QVERIFY(frmAboutObject().window() == about);
+    QVERIFY(QApplication::activeModalWidget() == about);
 }
 
 QTEST_MAIN(tst_AboutWindow)

@@ -6,6 +6,7 @@
 #include "pictures.h"
 #include "windowfixture.h"
 
+#include <QAccessible>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -102,6 +103,12 @@ void tst_ChartWindows::windowDefinition()
     // Nothing in a chart can take the focus.
     for (const QWidget* child : window->findChildren<QWidget*>())
         QCOMPARE(child->focusPolicy(), Qt::NoFocus);
+
+    // A window to a screen reader, named by its title.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window.get());
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->role(), QAccessible::Window);
+    QCOMPARE(accessible->text(QAccessible::Name), title);
 }
 
 void tst_ChartWindows::controlArrays_data()

@@ -1,0 +1,50 @@
+#!/usr/bin/python3
+"""The session's waiting: a program that ends while a test waits for it.
+
+A test waiting for a window, a label or a key's effect must say at once that
+the program has ended, and why, instead of reporting a timeout much later
+with no word of the program's own.
+"""
+
+import os
+import signal
+import sys
+
+from quizwindow import QuizWindow
+from xsession import XSession, fail, main
+
+
+def expect_reported(attempt, *expected):
+    """attempt() fails, and its message holds every expected text."""
+    try:
+        attempt()
+    except AssertionError as e:
+        missing = [text for text in expected if text not in str(e)]
+        if missing:
+            fail(f"the failure does not say {missing}: {e}")
+        return
+    fail("the wait went on as if the program still ran")
+
+
+def death_at_start(program):
+    """No platform plugin: Qt gives up before any window shows."""
+    with XSession(accessibility=False) as s:
+        p = s.start(program, env=s.env(QT_QPA_PLATFORM="nosuchplatform"))
+        expect_reported(lambda: s.wait_for_window(p, "Velumo手話学習"),
+                        "killed by SIGABRT", 'Could not find the Qt platform plugin "nosuchplatform"')
+
+
+def death_during_a_run(program):
+    """The program dies while a test waits for a label to change."""
+    with XSession() as s:
+        p = s.start(program)
+        w = QuizWindow(s, p)
+        os.kill(p.pid, signal.SIGKILL)
+        expect_reported(lambda: w.wait_labels("a mode that never starts", lblMode="あ行"),
+                        "killed by SIGKILL")
+
+
+CASES = {"death_at_start": death_at_start, "death_during_a_run": death_during_a_run}
+
+if __name__ == "__main__":
+    sys.exit(main(CASES))
