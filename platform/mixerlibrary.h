@@ -23,11 +23,12 @@ struct MixerLibrary
     decltype(&Mix_OpenAudio) OpenAudio = nullptr;
     decltype(&Mix_CloseAudio) CloseAudio = nullptr;
     decltype(&Mix_Quit) Quit = nullptr;
-    decltype(&Mix_AllocateChannels) AllocateChannels = nullptr;
-    decltype(&Mix_LoadWAV_RW) LoadWAV_RW = nullptr;
-    decltype(&Mix_FreeChunk) FreeChunk = nullptr;
-    decltype(&Mix_HaltChannel) HaltChannel = nullptr;
-    decltype(&Mix_PlayChannelTimed) PlayChannelTimed = nullptr;
+    decltype(&Mix_LoadMUS_RW) LoadMUS_RW = nullptr;
+    decltype(&Mix_FreeMusic) FreeMusic = nullptr;
+    decltype(&Mix_GetMusicType) GetMusicType = nullptr;
+    decltype(&Mix_MusicDuration) MusicDuration = nullptr;
+    decltype(&Mix_PlayMusic) PlayMusic = nullptr;
+    decltype(&Mix_HaltMusic) HaltMusic = nullptr;
 };
 
 } // namespace platform

@@ -43,8 +43,8 @@ const QPoint ClientOnScreen{114, 276};
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent)
-    : QMainWindow(parent), m_menu(menuBar()), m_run(*this, *this, m_random)
+frmMain::frmMain(platform::SoundPlayer& player, QWidget* parent)
+    : QMainWindow(parent), m_menu(menuBar()), m_player(player), m_run(*this, *this, m_random)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velumo手話学習"));

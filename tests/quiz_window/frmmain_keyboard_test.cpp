@@ -28,7 +28,7 @@ class FrmMainKeyboardTest : public QObject
 private slots:
     void init()
     {
-        m_window = new frmMain;
+        m_window = new frmMain(m_player);
         m_window->Form_Load();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -202,6 +202,7 @@ private slots:
     }
 
 private:
+    platform::SoundPlayer m_player;
     frmMain* m_window = nullptr;
     QLineEdit* m_txtMain = nullptr;
 };

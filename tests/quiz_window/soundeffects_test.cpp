@@ -139,7 +139,8 @@ private slots:
         writeSound("huseikai.wav", HuseikaiHz, 300);
         QVERIFY(QDir::setCurrent(m_work->path()));
 
-        m_window = new frmMain;
+        m_player = std::make_unique<platform::SoundPlayer>();
+        m_window = new frmMain(*m_player);
         m_window->Form_Load();
         m_window->show();
         m_txtMain = m_window->findChild<QLineEdit*>("txtMain");
@@ -151,6 +152,7 @@ private slots:
     {
         delete m_window;
         m_window = nullptr;
+        m_player.reset();
         std::error_code error;
         fs::remove(programFolder() / "seikai.wav", error);
         fs::remove(programFolder() / "huseikai.wav", error);
@@ -386,6 +388,7 @@ private:
 
     QString m_startFolder;
     std::unique_ptr<QTemporaryDir> m_work;
+    std::unique_ptr<platform::SoundPlayer> m_player;
     frmMain* m_window = nullptr;
     QLineEdit* m_txtMain = nullptr;
     QPushButton* m_cmdGo = nullptr;
