@@ -25,6 +25,7 @@ MixerLibrary* load()
                        bind(library, "SDL_QuitSubSystem", mixer.QuitSubSystem) &&
                        bind(library, "SDL_RWFromFile", mixer.RWFromFile) &&
                        bind(library, "SDL_RWFromConstMem", mixer.RWFromConstMem) &&
+                       bind(library, "SDL_TLSCleanup", mixer.TLSCleanup) &&
                        bind(library, "Mix_OpenAudio", mixer.OpenAudio) &&
                        bind(library, "Mix_CloseAudio", mixer.CloseAudio) &&
                        bind(library, "Mix_Quit", mixer.Quit) &&

@@ -20,6 +20,7 @@ struct MixerLibrary
     decltype(&SDL_QuitSubSystem) QuitSubSystem = nullptr;
     decltype(&SDL_RWFromFile) RWFromFile = nullptr;
     decltype(&SDL_RWFromConstMem) RWFromConstMem = nullptr;
+    decltype(&SDL_TLSCleanup) TLSCleanup = nullptr;
     decltype(&Mix_OpenAudio) OpenAudio = nullptr;
     decltype(&Mix_CloseAudio) CloseAudio = nullptr;
     decltype(&Mix_Quit) Quit = nullptr;

@@ -142,6 +142,9 @@ void SoundPlayer::runLoader()
             mix.PlayMusic(playing.get(), 0);
     }
     mix.HaltMusic();
+    // SDL keeps its error text per thread; a thread that SDL did not start
+    // must give that back itself.
+    mix.TLSCleanup();
 }
 
 // The device is opened at the first sound, not with the player, so that a
