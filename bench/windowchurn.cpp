@@ -42,7 +42,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    frmMain window;
+    platform::SoundPlayer player;
+    frmMain window(player);
     window.show();
     QApplication::processEvents();
 

@@ -25,14 +25,16 @@ MixerLibrary* load()
                        bind(library, "SDL_QuitSubSystem", mixer.QuitSubSystem) &&
                        bind(library, "SDL_RWFromFile", mixer.RWFromFile) &&
                        bind(library, "SDL_RWFromConstMem", mixer.RWFromConstMem) &&
+                       bind(library, "SDL_TLSCleanup", mixer.TLSCleanup) &&
                        bind(library, "Mix_OpenAudio", mixer.OpenAudio) &&
                        bind(library, "Mix_CloseAudio", mixer.CloseAudio) &&
                        bind(library, "Mix_Quit", mixer.Quit) &&
-                       bind(library, "Mix_AllocateChannels", mixer.AllocateChannels) &&
-                       bind(library, "Mix_LoadWAV_RW", mixer.LoadWAV_RW) &&
-                       bind(library, "Mix_FreeChunk", mixer.FreeChunk) &&
-                       bind(library, "Mix_HaltChannel", mixer.HaltChannel) &&
-                       bind(library, "Mix_PlayChannelTimed", mixer.PlayChannelTimed);
+                       bind(library, "Mix_LoadMUS_RW", mixer.LoadMUS_RW) &&
+                       bind(library, "Mix_FreeMusic", mixer.FreeMusic) &&
+                       bind(library, "Mix_GetMusicType", mixer.GetMusicType) &&
+                       bind(library, "Mix_MusicDuration", mixer.MusicDuration) &&
+                       bind(library, "Mix_PlayMusic", mixer.PlayMusic) &&
+                       bind(library, "Mix_HaltMusic", mixer.HaltMusic);
     return bound ? &mixer : nullptr;
 }
 

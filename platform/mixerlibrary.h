@@ -20,14 +20,16 @@ struct MixerLibrary
     decltype(&SDL_QuitSubSystem) QuitSubSystem = nullptr;
     decltype(&SDL_RWFromFile) RWFromFile = nullptr;
     decltype(&SDL_RWFromConstMem) RWFromConstMem = nullptr;
+    decltype(&SDL_TLSCleanup) TLSCleanup = nullptr;
     decltype(&Mix_OpenAudio) OpenAudio = nullptr;
     decltype(&Mix_CloseAudio) CloseAudio = nullptr;
     decltype(&Mix_Quit) Quit = nullptr;
-    decltype(&Mix_AllocateChannels) AllocateChannels = nullptr;
-    decltype(&Mix_LoadWAV_RW) LoadWAV_RW = nullptr;
-    decltype(&Mix_FreeChunk) FreeChunk = nullptr;
-    decltype(&Mix_HaltChannel) HaltChannel = nullptr;
-    decltype(&Mix_PlayChannelTimed) PlayChannelTimed = nullptr;
+    decltype(&Mix_LoadMUS_RW) LoadMUS_RW = nullptr;
+    decltype(&Mix_FreeMusic) FreeMusic = nullptr;
+    decltype(&Mix_GetMusicType) GetMusicType = nullptr;
+    decltype(&Mix_MusicDuration) MusicDuration = nullptr;
+    decltype(&Mix_PlayMusic) PlayMusic = nullptr;
+    decltype(&Mix_HaltMusic) HaltMusic = nullptr;
 };
 
 } // namespace platform

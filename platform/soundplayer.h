@@ -2,42 +2,47 @@
 // player can be tested without any window.
 #pragma once
 
-#include <memory>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
 #include <string>
-
-struct Mix_Chunk;
+#include <thread>
 
 namespace platform {
 
 // Plays one sound file at a time in the background. The mixer is global to the
-// process, so the program keeps a single player; it is called from the GUI
-// thread only.
+// process, so the program keeps a single player, which outlives its windows;
+// it is called from the GUI thread only.
 class SoundPlayer
 {
 public:
     SoundPlayer() = default;
+    // Stops the sound that still plays.
     ~SoundPlayer();
 
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
     // Stops the sound that still plays and starts the file at `path` once,
-    // returning without waiting for it. `path` is in the file system's own
-    // encoding and is looked up anew at each call; a file that is missing or
-    // cannot be decoded plays the system's default sound instead. Nothing is
-    // reported: without a working audio device the call does nothing.
+    // returning at once, whatever the file holds. `path` is in the file
+    // system's own encoding and is looked up anew at each call; a file that is
+    // missing, cannot be decoded or yields no samples plays the system's
+    // default sound instead. Nothing is reported: without a working audio
+    // device the call does nothing.
     void play(const std::string& path);
 
 private:
-    struct ChunkDeleter
-    {
-        void operator()(Mix_Chunk* chunk) const;
-    };
-
     bool openDevice();
+    void runLoader();
 
     bool m_deviceOpen = false;
-    std::unique_ptr<Mix_Chunk, ChunkDeleter> m_playing;
+
+    // What the loader thread is to play next; only the newest call counts.
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::optional<std::string> m_request;
+    bool m_stopping = false;
+    std::thread m_loader;
 };
 
 } // namespace platform

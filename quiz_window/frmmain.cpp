@@ -44,8 +44,8 @@ const QPoint ClientOnScreen{114, 276};
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent)
-    : QMainWindow(parent), m_menu(menuBar()), m_run(*this, *this, m_random)
+frmMain::frmMain(platform::SoundPlayer& player, QWidget* parent)
+    : QMainWindow(parent), m_menu(menuBar()), m_player(player), m_run(*this, *this, m_random)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velumo手話学習"));
@@ -66,8 +66,10 @@ frmMain::frmMain(QWidget* parent)
     setCentralWidget(client);
     buildControls(client);
 
+    // Naming the format spares the reader asking every image plugin about
+    // each of the 46 pictures at every start.
     for (int p = 0; p < quiz::KanaTotal; ++p)
-        m_imgTenzi[static_cast<std::size_t>(p)] = QImage(assets::handPicture(p));
+        m_imgTenzi[static_cast<std::size_t>(p)] = QImage(assets::handPicture(p), "BMP");
 
     connectHandlers();
     platform::MenuBarFocus::make(menuBar());

@@ -24,7 +24,9 @@ class TextBox;
 class frmMain : public QMainWindow, private quiz::QuizDisplay, private quiz::VerdictSound
 {
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    // The sound player belongs to the program, not to the window: a sound
+    // that plays when the window closes plays to its end.
+    explicit frmMain(platform::SoundPlayer& player, QWidget* parent = nullptr);
 
     // Runs before the window first shows; ends the program at once when
     // another instance runs.
@@ -77,6 +79,6 @@ private:
     std::array<QImage, quiz::KanaTotal> m_imgTenzi;
 
     platform::TimerRandom m_random;
-    platform::SoundPlayer m_player;
+    platform::SoundPlayer& m_player;
     quiz::QuizRun m_run;
 };

@@ -9,11 +9,14 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -32,6 +35,87 @@ constexpr double SecondHz = 1250.0;
 constexpr double ThemeHz = 1750.0;
 
 constexpr std::size_t npos = DiskOutput::npos;
+
+// A WAV header that claims `dataBytes` of samples and holds none of them.
+std::vector<char> waveClaiming(std::uint32_t dataBytes)
+{
+    std::vector<char> wav = toneWav(FirstHz, 0);
+    const auto put = [&wav](std::size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            wav[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(4, 36 + dataBytes);
+    put(40, dataBytes);
+    return wav;
+}
+
+// A MIDI file of one track: a tempo of `microsecondsPerBeat`, one note held
+// for `ticks` at one tick per beat, and the end of the track.
+std::vector<char> heldNoteMidi(std::uint32_t microsecondsPerBeat, std::uint32_t ticks)
+{
+    std::vector<char> track = {0x00,
+                               static_cast<char>(0xFF),
+                               0x51,
+                               0x03,
+                               static_cast<char>(microsecondsPerBeat >> 16),
+                               static_cast<char>(microsecondsPerBeat >> 8),
+                               static_cast<char>(microsecondsPerBeat),
+                               0x00,
+                               static_cast<char>(0x90),
+                               0x3C,
+                               0x64};
+    std::vector<char> delta;
+    for (std::uint32_t rest = ticks;; rest >>= 7) {
+        delta.insert(delta.begin(), static_cast<char>((rest & 0x7F) | (delta.empty() ? 0 : 0x80)));
+        if (rest < 0x80)
+            break;
+    }
+    track.insert(track.end(), delta.begin(), delta.end());
+    track.insert(track.end(),
+                 {static_cast<char>(0x80), 0x3C, 0x00, 0x00, static_cast<char>(0xFF), 0x2F, 0x00});
+    std::vector<char> midi = {
+        'M', 'T', 'h', 'd', 0,   0,   0,   6, 0, 0, 0,
+        1,   0,   1,   'M', 'T', 'r', 'k', 0, 0, 0, static_cast<char>(track.size())};
+    midi.insert(midi.end(), track.begin(), track.end());
+    return midi;
+}
+
+std::uint64_t statusField(const std::string& name)
+{
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    std::uint64_t kib = 0;
+    while (status >> key) {
+        if (key == name + ":" && status >> kib)
+            return kib * 1024;
+    }
+    return 0;
+}
+
+// Lets this process map at most `extra` bytes more than it has mapped now, so
+// that a player which decodes a file whole fails to allocate instead of
+// eating the machine; measured from the mapped size so that the sanitizer's
+// reserved shadow memory does not count.
+class AddressSpaceLimit
+{
+public:
+    explicit AddressSpaceLimit(std::uint64_t extra)
+    {
+        getrlimit(RLIMIT_AS, &m_previous);
+        rlimit limit = m_previous;
+        limit.rlim_cur = statusField("VmSize") + extra;
+        m_set = setrlimit(RLIMIT_AS, &limit) == 0;
+    }
+    ~AddressSpaceLimit() { setrlimit(RLIMIT_AS, &m_previous); }
+    AddressSpaceLimit(const AddressSpaceLimit&) = delete;
+    AddressSpaceLimit& operator=(const AddressSpaceLimit&) = delete;
+
+    bool isSet() const { return m_set; }
+
+private:
+    rlimit m_previous{};
+    bool m_set = false;
+};
 
 // A temporary folder for the sound files and the driver's output, and a sound
 // theme of its own whose alert sound is a tone at ThemeHz.
@@ -176,11 +260,70 @@ INSTANTIATE_TEST_SUITE_P(
                           wav.resize(12);
                           writeFile(file, wav);
                       }},
+        // A header that opens but yields no samples.
+        UnplayableRow{"WaveWithEmptyData",
+                      [](const fs::path& file) { writeFile(file, toneWav(FirstHz, 0)); }},
+        UnplayableRow{"WaveClaimingDataItLacks",
+                      [](const fs::path& file) { writeFile(file, waveClaiming(0x7FFFFFF0)); }},
         UnplayableRow{"Folder", [](const fs::path& file) { fs::create_directory(file); }},
         // Opening a FIFO would wait for a writer: the call must not.
         UnplayableRow{"Fifo",
                       [](const fs::path& file) { ASSERT_EQ(mkfifo(file.c_str(), 0600), 0); }}),
     [](const ::testing::TestParamInfo<UnplayableRow>& row) { return row.param.name; });
+
+// Files that are small on disk but stand for a long sound: the call returns at
+// once and memory stays far below what decoding them whole takes, here under
+// a limit that such a decoding would come near.
+struct LongSoundRow
+{
+    const char* name;
+    std::vector<char> bytes;
+};
+
+void PrintTo(const LongSoundRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class SoundPlayerBoundedTest : public SoundPlayerTest,
+                               public ::testing::WithParamInterface<LongSoundRow>
+{
+};
+
+TEST_P(SoundPlayerBoundedTest, ReturnsAtOnceAndKeepsMemoryBounded)
+{
+    constexpr std::uint64_t MiB = 1024 * 1024;
+    const fs::path file = path("huseikai.wav");
+    writeFile(file, GetParam().bytes);
+    const AddressSpaceLimit limit(2048 * MiB);
+    ASSERT_TRUE(limit.isSet());
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+
+    SoundPlayer player;
+    const auto start = std::chrono::steady_clock::now();
+    player.play(file.string());
+    const auto took = std::chrono::steady_clock::now() - start;
+    // Far beyond what handing a file over takes, far below what decoding one
+    // of these whole takes.
+    EXPECT_LT(took, std::chrono::seconds(2));
+
+    // One second of output: the sound, or the default sound, is playing.
+    EXPECT_TRUE(output().waitForWindows(50));
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(static_cast<std::uint64_t>(after.ru_maxrss - before.ru_maxrss) * 1024, 256 * MiB);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SmallFiles, SoundPlayerBoundedTest,
+    ::testing::Values(
+        // 44 bytes: one note held for 2^28 beats of 16.7 s.
+        LongSoundRow{"MidiNoteHeldForever", heldNoteMidi(0xFFFFFF, 0x0FFFFFFF)},
+        LongSoundRow{"MidiNoteOfAnHour", heldNoteMidi(500000, 7200)},
+        // 60 KB at 15 Hz: 2,000 seconds at the device's rate.
+        LongSoundRow{"WaveAtFifteenHertz", toneWav(1.0, 2000 * 1000, 15)}),
+    [](const ::testing::TestParamInfo<LongSoundRow>& row) { return row.param.name; });
 
 TEST_F(SoundPlayerTest, WithoutSoundThemePlaysTheBuiltInTone)
 {

@@ -30,7 +30,7 @@ class FrmMainKeyboardTest : public QObject
 private slots:
     void init()
     {
-        m_window = new frmMain;
+        m_window = new frmMain(m_player);
         m_window->Form_Load();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -277,6 +277,7 @@ private slots:
     }
 
 private:
+    platform::SoundPlayer m_player;
     frmMain* m_window = nullptr;
     QLineEdit* m_txtMain = nullptr;
 };

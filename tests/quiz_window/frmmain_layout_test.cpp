@@ -33,7 +33,7 @@ class FrmMainLayoutTest : public QObject
 private slots:
     void init()
     {
-        m_window = new frmMain;
+        m_window = new frmMain(m_player);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
         m_window->Form_Load();
         m_window->show();
@@ -253,6 +253,7 @@ private slots:
     }
 
 private:
+    platform::SoundPlayer m_player;
     frmMain* m_window = nullptr;
 };
 

@@ -10,6 +10,7 @@
 #include "decimaltext.h"
 #include "diskaudio.h"
 #include "frmmain.h"
+#include "referenceforms.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -139,7 +141,8 @@ private slots:
         writeSound("huseikai.wav", HuseikaiHz, 300);
         QVERIFY(QDir::setCurrent(m_work->path()));
 
-        m_window = new frmMain;
+        m_player = std::make_unique<platform::SoundPlayer>();
+        m_window = new frmMain(*m_player);
         m_window->Form_Load();
         m_window->show();
         m_txtMain = m_window->findChild<QLineEdit*>("txtMain");
@@ -150,7 +153,9 @@ private slots:
     void cleanup()
     {
         delete m_window;
-        m_window = nullptr;
+        frmHyou1Object().Unload();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_player.reset();
         std::error_code error;
         fs::remove(programFolder() / "seikai.wav", error);
         fs::remove(programFolder() / "huseikai.wav", error);
@@ -257,6 +262,30 @@ private slots:
         QCOMPARE(out.findTone(ThemeHz), npos);
         // 1.5 s are 75 windows; the edges may fall inside a window.
         QVERIFY2(out.countTone(SeikaiHz) >= 73, "the playing sound was stopped");
+    }
+
+    // The player belongs to the program: closing the quiz window while a chart
+    // stays open leaves the sound that plays to run to its end.
+    void soundPlaysToItsEndAfterTheQuizWindowCloses()
+    {
+        writeSound("seikai.wav", SeikaiHz, 1500);
+        // As the program makes it: closing destroys the window.
+        m_window->setAttribute(Qt::WA_DeleteOnClose);
+        m_window->menus().mnuHelpYubimozihyou->trigger();
+        QVERIFY(frmHyou1Object().window() != nullptr);
+        switchOn();
+        chooseMode();
+        answer(true);
+        DiskOutput out = output();
+        const std::size_t start = out.waitForTone(SeikaiHz);
+        QVERIFY(start != npos);
+
+        m_window->menus().mnuGakushuuEnd->trigger();
+        QTRY_VERIFY(m_window.isNull());
+        QVERIFY(frmHyou1Object().window() != nullptr);
+        QVERIFY2(out.waitForWindows(start + 2 * WindowsPerSecond), "the output stopped");
+        // 1.5 s are 75 windows; the edges may fall inside a window.
+        QVERIFY2(out.countTone(SeikaiHz) >= 73, "the sound stopped with the quiz window");
     }
 
     void secondAnswerCutsTheFirstSoundShort()
@@ -386,7 +415,8 @@ private:
 
     QString m_startFolder;
     std::unique_ptr<QTemporaryDir> m_work;
-    frmMain* m_window = nullptr;
+    std::unique_ptr<platform::SoundPlayer> m_player;
+    QPointer<frmMain> m_window;
     QLineEdit* m_txtMain = nullptr;
     QPushButton* m_cmdGo = nullptr;
 };

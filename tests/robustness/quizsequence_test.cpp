@@ -397,7 +397,7 @@ int decimalValue(const std::u16string& text)
 class QuizWindow
 {
 public:
-    QuizWindow() : m_window(new frmMain)
+    QuizWindow() : m_window(new frmMain(m_player))
     {
         m_window->setAttribute(Qt::WA_DeleteOnClose);
         m_window->Form_Load();
@@ -575,6 +575,7 @@ public:
     platform::PictureBox* imgPiece() const { return m_imgPiece; }
 
 private:
+    platform::SoundPlayer m_player;
     QPointer<frmMain> m_window;
     QLineEdit* m_txtMain = nullptr;
     QPushButton* m_cmdGo = nullptr;

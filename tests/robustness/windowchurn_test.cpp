@@ -95,7 +95,7 @@ class WindowChurnTest : public QObject
 private slots:
     void init()
     {
-        m_window = new frmMain;
+        m_window = new frmMain(m_player);
         m_window->Form_Load();
         m_window->show();
         QVERIFY(robustness::activate(m_window));
@@ -193,6 +193,7 @@ private:
         }
     }
 
+    platform::SoundPlayer m_player;
     QPointer<frmMain> m_window;
 };
 

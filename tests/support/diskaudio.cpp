@@ -12,11 +12,10 @@
 #include <numbers>
 #include <thread>
 
-std::vector<char> toneWav(double hz, int milliseconds)
+std::vector<char> toneWav(double hz, int milliseconds, std::uint32_t rate)
 {
-    constexpr std::uint32_t rate = 44100;
-    const auto frames =
-        static_cast<std::uint32_t>(rate * static_cast<std::uint32_t>(milliseconds) / 1000);
+    const auto frames = static_cast<std::uint32_t>(static_cast<std::uint64_t>(rate) *
+                                                   static_cast<std::uint32_t>(milliseconds) / 1000);
     std::vector<char> bytes;
     const auto put = [&bytes](std::uint32_t value, int size) {
         for (int i = 0; i < size; ++i)

@@ -10,8 +10,8 @@
 #include <functional>
 #include <vector>
 
-// The bytes of a WAV file holding a sine tone: 44100 Hz, mono, 16-bit.
-std::vector<char> toneWav(double hz, int milliseconds);
+// The bytes of a WAV file holding a sine tone: mono, 16-bit, at `rate`.
+std::vector<char> toneWav(double hz, int milliseconds, std::uint32_t rate = 44100);
 
 void writeFile(const std::filesystem::path& file, const std::vector<char>& bytes);
 
