@@ -84,7 +84,7 @@ const std::array<HandPose, PoseTable::count>& table()
             // little open so their knuckles round off. The fingertips tip
             // toward the viewer only so far that the two straight fingers keep
             // most of their length.
-            make({0, 45, 25, 15}, E, E, {85, 95, 60, 0}, {88, 95, 60, 2}, -10, -120, 26, -15, 10),
+            make({0, 45, 25, 15}, E, E, {85, 95, 60, 0}, {88, 95, 60, 2}, -10, -120, 26, -15, 16),
             make(Tov, E, F, F, F, 0, 0, 0),
             make({90, 0, 0, 0}, E, F, F, F, 180, 180, 0),
             make({70, 0, 0, 0}, F, F, F, spread(15), 180, 180, 0),
