@@ -93,7 +93,9 @@ const std::array<HandPose, PoseTable::count>& table()
             make(Tov, spread(10), E, spread(10), F, 180, 180, 0),
             make(Tov, spread(10), E, spread(10), F, 180, 78, 0),
             make({90, 0, 0, 0}, E, F, F, F, 180, 78, 0),
-            make({-15, 30, 0, 0}, {40, 55, 35, 0}, spread(5), spread(10), spread(15), -35, 0, 10),
+            // Turned toward the little-finger side so the ring of thumb and index
+            // is seen face on and its hole stays open.
+            make({10, 40, 10, 20}, {60, 80, 45, 10}, spread(5), spread(10), spread(15), 45, 0, 10),
             // Seen mostly from the back, turned enough that the thumb and the
             // index finger show as two tips a little apart, just before they meet.
             make({0, 28, 5, 0}, {45, 30, 20, 0}, F, F, F, -150, 0, 10, 14, 8),
