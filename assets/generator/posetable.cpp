@@ -52,7 +52,9 @@ const std::array<HandPose, PoseTable::count>& table()
             o,
             // か き く け こ
             make({-30, 15, 0, 10}, E, {50, 0, 0, 10}, F, F, 60, 0, 0),
-            make({-25, 45, 5, 5}, spread(8), snout, snout, spread(10), 48, 0, 5),
+            // Nearly palm on, so the raised index and little finger stay at their
+            // own sides of the hand with the snout between them.
+            make({-25, 45, 5, 5}, spread(8), snout, snout, spread(10), 20, 0, 5),
             make({90, 0, 0, 0}, {0, 5, 5, 0}, {0, 5, 5, 0}, {0, 5, 5, 0}, {0, 5, 5, 0}, 180, 78, 0),
             make({0, 70, 55, 40}, E, E, E, E, 0, 0, 0),
             // The hook of こ seen from the little-finger side and a little from
@@ -68,8 +70,10 @@ const std::array<HandPose, PoseTable::count>& table()
             make(Tov, E, F, F, F, -90, -100, 25),
             // た ち つ て と
             make({5, -12, 0, -10}, F, F, F, F, -30, 0, -10),
-            make({-25, 45, 5, 5}, snout, snout, snout, spread(10), 50, 0, 5),
-            make({-20, 45, 5, 5}, snout, {60, 60, 40, -2}, spread(6), spread(10), 50, 0, 5),
+            // The raised fingers spread clear of the beak and of each other, so
+            // that one (ち) and two (つ) count at a glance.
+            make({-25, 45, 5, 5}, snout, snout, snout, spread(18), 40, 0, 5),
+            make({-20, 45, 5, 5}, snout, {60, 60, 40, -2}, spread(12), spread(25), 40, 0, 5),
             make({12, 0, 0, 0}, E, E, E, E, 0, 0, 0),
             make(Tov, E, E, F, F, 180, 0, 0),
             // な に ぬ ね の
