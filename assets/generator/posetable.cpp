@@ -54,7 +54,10 @@ const std::array<HandPose, PoseTable::count>& table()
             make({5, 65, 40, 30}, claw, claw, claw, claw, 0, 0, 0),
             o,
             // か き く け こ
-            make({-30, 15, 0, 10}, E, {50, 0, 0, 10}, F, F, 60, 0, 0),
+            // Turned toward the thumb side, so the middle finger bending forward
+            // from its knuckle opens a "K" against the upright index, with the
+            // thumb reaching up onto it.
+            make({-35, 20, 10, 0}, E, {50, 0, 0, 5}, F, F, -60, 0, 0),
             // Nearly palm on, so the raised index and little finger stay at their
             // own sides of the hand with the snout between them.
             make({-25, 45, 5, 5}, spread(8), snout, snout, spread(10), 20, 0, 5),
