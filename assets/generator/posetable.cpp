@@ -99,7 +99,9 @@ const std::array<HandPose, PoseTable::count>& table()
             make({0, 45, 25, 15}, E, E, {85, 95, 60, 0}, {88, 95, 60, 2}, -10, -120, 26, -15, 16),
             make(Tov, E, F, F, F, 0, 0, 0),
             make({90, 0, 0, 0}, E, F, F, F, 180, 180, 0),
-            make({70, 0, 0, 0}, F, F, F, spread(15), 180, 180, 0),
+            // Thumb and little finger both slant down and out, so together they
+            // draw the ∧ of へ.
+            make({35, 0, 0, 0}, F, F, F, spread(28), 180, 180, 0),
             make({30, 10, 10, 5}, cup, cup, cup, cup, 165, 0, 0),
             // ま み む め も
             make(Tov, spread(10), E, spread(10), F, 180, 180, 0),
