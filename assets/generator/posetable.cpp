@@ -65,8 +65,8 @@ const std::array<HandPose, PoseTable::count>& table()
             make({0, 70, 55, 40}, E, E, E, E, 0, 0, 0),
             // The hook of こ seen from the little-finger side and a little from
             // above, so the four straight fingers lie one above the other, with
-            // the thumb held out beneath them: the open side of a コ.
-            make({0, 88, 0, 0}, {88, 2, 2, -1}, {90, 2, 2, 1}, {91, 2, 2, 2}, {92, 2, 2, 3}, 85, 0,
+            // the thumb held up along the far side of the hand.
+            make({0, 10, 0, 0}, {88, 2, 2, -1}, {90, 2, 2, 1}, {91, 2, 2, 2}, {92, 2, 2, 3}, 85, 0,
                  30, -8, 0),
             // さ し す せ そ
             make({0, 45, 25, 15}, F, F, F, F, 0, 0, 0),
