@@ -44,8 +44,12 @@ const std::array<HandPose, PoseTable::count>& table()
                                 {47, 55, 40, 0}, {52, 55, 40, 0}, 90, 0, 0, -12, 0);
         const FingerPose claw{15, 95, 70, 0};
         // The sail of ほ: every joint a little flexed, turned slightly so the
-        // curve of the fingers shows against the back of the hand.
-        const FingerPose cup{25, 28, 15, 0};
+        // curve of the fingers shows against the back of the hand. The spreads
+        // cancel the fan of fingers at rest, so the four lie together.
+        const FingerPose cupIndex{20, 22, 12, -2};
+        const FingerPose cup{20, 22, 12, 0};
+        const FingerPose cupRing{20, 22, 12, -2.5};
+        const FingerPose cupLittle{20, 22, 12, -6};
         return std::array<HandPose, PoseTable::count>{
             // あ い う え お
             make({80, 10, 0, 0}, F, F, F, F, 0, 0, 0),
@@ -102,7 +106,7 @@ const std::array<HandPose, PoseTable::count>& table()
             // Thumb and little finger both slant down and out, so together they
             // draw the ∧ of へ.
             make({35, 0, 0, 0}, F, F, F, spread(28), 180, 180, 0),
-            make({30, 10, 10, 5}, cup, cup, cup, cup, 165, 0, 0),
+            make({15, 10, 5, 5}, cupIndex, cup, cupRing, cupLittle, 160, 0, 0),
             // ま み む め も
             make(Tov, spread(10), E, spread(10), F, 180, 180, 0),
             make(Tov, spread(10), E, spread(10), F, 180, 78, 0),
