@@ -55,7 +55,9 @@ const std::array<HandPose, PoseTable::count>& table()
             make({80, 10, 0, 0}, F, F, F, F, 0, 0, 0),
             make(Tov, F, F, F, spread(10), 0, 0, 0),
             make(Tov, E, E, F, F, 0, 0, 0),
-            make({5, 65, 40, 30}, claw, claw, claw, claw, 0, 0, 0),
+            // Turned a little toward the little-finger side so the hooked fingers
+            // show their bend and nails, the thumb folded across the palm below.
+            make({20, 70, 70, 30}, claw, claw, claw, claw, 30, 0, 0),
             o,
             // か き く け こ
             // Turned toward the thumb side, so the middle finger bending forward
