@@ -16,7 +16,7 @@ constexpr ThumbPose Tov{10, 55, 35, 25};
 constexpr ThumbPose Tside{0, 40, 30, 40};
 // The thumb of a pointing hand, seen from the thumb side: laid over the
 // curled middle finger instead of pressing down past it.
-constexpr ThumbPose Tsoft{-10, 15, 20, 20};
+constexpr ThumbPose Tsoft{-10, 15, 30, 30};
 // A straight finger bent at the knuckle and the middle joint so that its tip
 // comes down onto the thumb tip (the "snout" of き, ち and つ).
 constexpr FingerPose snout{60, 60, 40, 0};
