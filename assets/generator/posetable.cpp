@@ -115,7 +115,7 @@ const std::array<HandPose, PoseTable::count>& table()
             make({90, 0, 0, 0}, E, F, F, F, 180, 78, 0),
             // Turned toward the little-finger side so the ring of thumb and index
             // is seen face on and its hole stays open.
-            make({10, 40, 10, 20}, {60, 80, 45, 10}, spread(5), spread(10), spread(15), 45, 0, 10),
+            make({0, 35, 5, 15}, {50, 80, 45, 10}, spread(5), spread(10), spread(15), 45, 0, 10),
             // Seen mostly from the back, turned enough that the thumb and the
             // index finger show as two tips a little apart, just before they meet.
             make({0, 28, 5, 0}, {45, 30, 20, 0}, F, F, F, -150, 0, 10, 14, 8),
