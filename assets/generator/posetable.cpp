@@ -16,7 +16,7 @@ constexpr ThumbPose Tov{10, 55, 35, 25};
 constexpr ThumbPose Tside{0, 40, 30, 40};
 // The thumb of a pointing hand, seen from the thumb side: laid over the
 // curled middle finger instead of pressing down past it.
-constexpr ThumbPose Tsoft{-10, 15, 30, 30};
+constexpr ThumbPose Tpoint{-10, 15, 30, 30};
 // A straight finger bent at the knuckle and the middle joint so that its tip
 // comes down onto the thumb tip (the "snout" of き, ち and つ).
 constexpr FingerPose snout{60, 60, 40, 0};
@@ -81,7 +81,7 @@ const std::array<HandPose, PoseTable::count>& table()
             make(Tov, F, E, F, F, 0, 0, 0),
             // The thumb lies across the curled fingers, inside the fist, so the
             // index alone points (the same hand as ん).
-            make(Tsoft, E, F, F, F, -90, -100, 25),
+            make(Tpoint, E, F, F, F, -90, -100, 25),
             // た ち つ て と
             make({5, -12, 0, -10}, F, F, F, F, -30, 0, -10),
             // The raised fingers spread clear of the beak and of each other, so
@@ -132,7 +132,7 @@ const std::array<HandPose, PoseTable::count>& table()
             // わ を ん
             make(Tov, spread(10), E, spread(10), F, 0, 0, 0),
             o,
-            make(Tsoft, E, F, F, F, -90, -70, 10, -8, 23),
+            make(Tpoint, E, F, F, F, -90, -70, 10, -8, 23),
         };
     }();
     return poses;
