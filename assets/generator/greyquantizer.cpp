@@ -66,18 +66,30 @@ std::vector<double> kMeans(const std::array<double, 256>& histogram, int count)
 
 std::vector<double> GreyQuantizer::chooseGreys(const GreyImage& image, const Options& options)
 {
+    // The histogram leaves the greys the fixed ink greys stand for to them.
+    const double inkAbove =
+        options.inkGreys.empty()
+            ? -1.0
+            : options.inkGreys.back() +
+                  (options.inkGreys.size() > 1
+                       ? (options.inkGreys.back() - options.inkGreys[options.inkGreys.size() - 2]) *
+                             0.5
+                       : 0.0);
     std::array<double, 256> histogram{};
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const double g = image.at(x, y);
-            if (options.reserved && g < options.reservedBelow) {
+            if ((options.reserved && g < options.reservedBelow) || g < inkAbove) {
                 continue;
             }
             const int bin = std::clamp(static_cast<int>(std::lround(g)), 0, 255);
             histogram[static_cast<std::size_t>(bin)] += 1.0;
         }
     }
-    std::vector<double> centres = kMeans(histogram, options.reserved ? 15 : 16);
+    const int free = (options.reserved ? 15 : 16) - static_cast<int>(options.inkGreys.size());
+    std::vector<double> centres = options.inkGreys;
+    const std::vector<double> chosen = kMeans(histogram, free);
+    centres.insert(centres.end(), chosen.begin(), chosen.end());
     centres.front() = std::clamp(centres.front(), static_cast<double>(options.darkestAtLeast),
                                  static_cast<double>(options.darkestAtMost));
     return centres;

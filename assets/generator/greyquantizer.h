@@ -26,6 +26,11 @@ public:
         std::uint64_t seed = 1;
         // Greys to use instead of choosing them, e.g. to share another picture's.
         std::vector<double> greys;
+        // Greys always kept for the lines, darkest first. Left to the histogram
+        // alone, the few line pixels would share one or two greys while the
+        // paper's speckle took the rest, and the fine lines would melt into
+        // the skin.
+        std::vector<double> inkGreys;
     };
 
     // The greys quantize() would choose, darkest first.

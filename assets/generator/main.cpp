@@ -151,9 +151,10 @@ int main(int argc, char** argv)
 
         GreyQuantizer::Options options;
         options.seed = 1000 + static_cast<std::uint64_t>(p);
-        options.darkestAtLeast = marked ? 0 : 86;
+        options.darkestAtLeast = marked ? 0 : 82;
         options.darkestAtMost = marked ? 255 : 118;
         options.lightestAtMost = marked ? 248 : 252;
+        options.inkGreys = {84.0, 112.0, 142.0, 172.0};
         if (marked) {
             options.reserved = PaletteEntry{4, 2, 4};
             options.reservedBelow = MotionMarks::inkBelow;

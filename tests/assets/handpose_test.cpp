@@ -1,0 +1,142 @@
+// Checks on the posed hand model behind the pictures, for the shapes that are
+// easiest to misread: which fingers stand up and at which side of the hand,
+// and whether the thumb of a pointing hand stays inside the fist.
+
+#include "handmodel.h"
+#include "posetable.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <ostream>
+#include <vector>
+
+namespace {
+
+constexpr int indexFinger = 0;
+constexpr int littleFinger = 3;
+constexpr int thumb = 4;
+
+struct Digit
+{
+    Vec3 knuckle;
+    Vec3 tip;
+    double boneLength = 0.0; // knuckle to tip along the bones
+};
+
+// Knuckle and tip (the centre of its rounded end) of each digit, in view
+// space (y up in the picture).
+std::array<Digit, 5> digits(const HandModel& model)
+{
+    std::array<Digit, 5> d{};
+    for (const Primitive& p : model.primitives()) {
+        if (p.finger < 0) {
+            continue;
+        }
+        auto& digit = d[static_cast<std::size_t>(p.finger)];
+        digit.boneLength += length(p.b - p.a);
+        if (p.phalanx == 0) {
+            digit.knuckle = p.a;
+        }
+        if (p.tip) {
+            digit.tip = p.b;
+        }
+    }
+    return d;
+}
+
+// A finger stands up when its tip rises above its knuckle by most of the
+// finger's length; one folded onto the thumb rises by less than half.
+bool raised(const Digit& d)
+{
+    return d.tip.y - d.knuckle.y > 0.7 * d.boneLength;
+}
+
+struct RaisedCase
+{
+    int picture;
+    std::array<bool, 4> up; // index, middle, ring, little
+};
+
+void PrintTo(const RaisedCase& c, std::ostream* os)
+{
+    *os << PoseTable::kana(c.picture);
+}
+
+class RaisedFingers : public testing::TestWithParam<RaisedCase>
+{
+};
+
+} // namespace
+
+// The fingers that stand are the ones that name the kana, and they stand at
+// their own sides of the hand: the folded ones gather between or beside them,
+// never out past the index on the thumb side (the palm turns toward the
+// viewer, so the thumb side is the picture's right).
+TEST_P(RaisedFingers, areTheNamedOnesAtTheirOwnSides)
+{
+    const RaisedCase c = GetParam();
+    const HandModel model(PoseTable::pose(c.picture));
+    const auto d = digits(model);
+    std::vector<double> folded; // where the folded fingertips lie across the picture
+    for (int f = 0; f < 4; ++f) {
+        const Digit& digit = d[static_cast<std::size_t>(f)];
+        EXPECT_EQ(raised(digit), c.up[static_cast<std::size_t>(f)])
+            << PoseTable::kana(c.picture) << " finger " << f;
+        if (!raised(digit)) {
+            folded.push_back(digit.tip.x);
+        }
+    }
+    ASSERT_FALSE(folded.empty());
+    const double foldedRight = *std::max_element(folded.begin(), folded.end());
+    const double foldedLeft = *std::min_element(folded.begin(), folded.end());
+    if (c.up[indexFinger]) {
+        EXPECT_GT(d[indexFinger].tip.x, foldedRight) << PoseTable::kana(c.picture);
+    }
+    if (c.up[littleFinger]) {
+        EXPECT_LT(d[littleFinger].tip.x, foldedLeft) << PoseTable::kana(c.picture);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SnoutHands, RaisedFingers,
+                         testing::Values(RaisedCase{6, {true, false, false, true}},   // き
+                                         RaisedCase{16, {false, false, false, true}}, // ち
+                                         RaisedCase{17, {false, false, true, true}}   // つ
+                                         ));
+
+namespace {
+
+// Whether a ray along the line of sight through (x, y) meets one of the
+// curled middle, ring and little fingers: that is, whether the point lies
+// inside the outline the fist draws.
+bool insideFistOutline(const HandModel& model, double x, double y)
+{
+    for (double z = -3.0; z <= 3.0; z += 0.005) {
+        for (const Primitive& p : model.primitives()) {
+            if (p.kind == PartKind::Phalanx && p.finger >= 1 && p.finger <= 3 &&
+                p.distance({x, y, z}) <= 0.0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+class PointingThumb : public testing::TestWithParam<int>
+{
+};
+
+} // namespace
+
+// In そ and ん only the index points; a thumb reaching out past the fist would
+// turn the hand into the pistol of む or れ.
+TEST_P(PointingThumb, tipRestsInsideTheFist)
+{
+    const int picture = GetParam();
+    const HandModel model(PoseTable::pose(picture));
+    const Vec3 tip = digits(model)[thumb].tip;
+    EXPECT_TRUE(insideFistOutline(model, tip.x, tip.y)) << PoseTable::kana(picture);
+}
+
+INSTANTIATE_TEST_SUITE_P(SoAndN, PointingThumb, testing::Values(14, 45));
