@@ -66,6 +66,11 @@ frmMain::frmMain(platform::SoundPlayer& player, QWidget* parent)
     setCentralWidget(client);
     buildControls(client);
 
+    // Naming the format spares the reader asking every image plugin about
+    // each of the 46 pictures at every start.
+    for (int p = 0; p < quiz::KanaTotal; ++p)
+        m_imgTenzi[static_cast<std::size_t>(p)] = QImage(assets::handPicture(p), "BMP");
+
     connectHandlers();
     platform::MenuBarFocus::make(menuBar());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -193,20 +198,10 @@ void frmMain::setLabelText(quiz::Label label, const std::u16string& text)
         slot.label->resize(text.empty() ? slot.emptySize : slot.label->sizeHint());
 }
 
-const QImage& frmMain::imgTenzi(int p) const
-{
-    QImage& picture = m_imgTenzi[static_cast<std::size_t>(p)];
-    // Naming the format spares the reader asking every image plugin about
-    // the file.
-    if (picture.isNull())
-        picture = QImage(assets::handPicture(p), "BMP");
-    return picture;
-}
-
 void frmMain::showPicture(int p)
 {
     if (p >= 0 && p < quiz::KanaTotal)
-        m_imgPiece->setPicture(imgTenzi(p));
+        m_imgPiece->setPicture(m_imgTenzi[static_cast<std::size_t>(p)]);
 }
 
 std::u16string frmMain::answerText() const

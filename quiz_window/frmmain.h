@@ -46,8 +46,7 @@ public:
     static QString MyPath();
 
     const quiz::QuizState& state() const { return m_run.state(); }
-    // Picture p of the store, decoded the first time it is asked for.
-    const QImage& imgTenzi(int p) const;
+    const QImage& imgTenzi(int p) const { return m_imgTenzi[static_cast<std::size_t>(p)]; }
     const MenuBar& menus() const { return m_menu; }
 
 private:
@@ -73,13 +72,11 @@ private:
     platform::TextBox* m_txtMain = nullptr;
     QPushButton* m_cmdGo = nullptr;
     MenuBar m_menu;
-    // The picture store: the 46 hand-shape pictures, each decoded when it is
-    // first shown and kept, so a later question only hands it over. Decoding
-    // all of them at construction took an eighth of the start-up's work for
-    // pictures the first question does not need; one takes about 0.1 ms.
-    // They stay in their 16 greys: as full-colour pixmaps they would cost four
-    // times the memory and a conversion each.
-    mutable std::array<QImage, quiz::KanaTotal> m_imgTenzi;
+    // The picture store: all 46 hand-shape pictures, decoded at the window's
+    // construction, so showing a question only hands one over. They stay in
+    // their 16 greys: as full-colour pixmaps they would cost four times the
+    // memory and a conversion each at every start.
+    std::array<QImage, quiz::KanaTotal> m_imgTenzi;
 
     platform::TimerRandom m_random;
     platform::SoundPlayer& m_player;
