@@ -38,6 +38,7 @@ HandPose make(ThumbPose t, FingerPose i, FingerPose m, FingerPose r, FingerPose 
 const std::array<HandPose, PoseTable::count>& table()
 {
     static const std::array<HandPose, PoseTable::count> poses = [] {
+        constexpr FingerPose fist{105, 100, 65, 0};
         // The fingers arch forward rather than curl in, and the thumb reaches
         // up under their tips, so the ring seen through from the side is wide.
         const HandPose o = make({-10, 38, 10, 10}, {40, 55, 40, 0}, {43, 55, 40, 0},
@@ -83,7 +84,9 @@ const std::array<HandPose, PoseTable::count>& table()
             // index alone points (the same hand as ん).
             make(Tpoint, E, F, F, F, -90, -100, 25),
             // た ち つ て と
-            make({5, -12, 0, -10}, F, F, F, F, -30, 0, -10),
+            // The fist rolled a little tighter so that its top sits low and the
+            // thumb, held straight up, stands clear above it.
+            make({-16, -5, 0, -5}, fist, fist, fist, fist, -30, 0, 22),
             // The raised fingers spread clear of the beak and of each other, so
             // that one (ち) and two (つ) count at a glance.
             make({-25, 45, 5, 5}, snout, snout, snout, spread(18), 40, 0, 5),
