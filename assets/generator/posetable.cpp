@@ -131,7 +131,9 @@ const std::array<HandPose, PoseTable::count>& table()
             make(Tov, spread(8), spread(8), F, F, 0, 0, 0, -5, 5),
             make({70, 0, 0, 0}, spread(8), spread(8), F, F, 0, 0, 0),
             make({90, 0, 0, 0}, E, F, F, F, 0, 0, 0),
-            make(Tside, {0, 100, 75, 0}, {0, 100, 75, -3}, F, F, 40, 0, 20),
+            // Turned well toward the little-finger side so the square hook of
+            // index and middle shows in profile, the two fingertips side by side.
+            make(Tside, {0, 95, 85, 3}, {0, 95, 85, -3}, F, F, 55, 0, 0),
             // わ を ん
             make(Tov, spread(10), E, spread(10), F, 0, 0, 0),
             o,
