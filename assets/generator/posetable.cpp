@@ -79,7 +79,9 @@ const std::array<HandPose, PoseTable::count>& table()
             make({0, 45, 25, 15}, F, F, F, F, 0, 0, 0),
             make({90, 0, 0, 0}, spread(8), spread(8), F, F, 180, 78, 0),
             make({90, 0, 0, 0}, spread(8), spread(8), F, F, 180, 180, 0),
-            make(Tov, F, E, F, F, 0, 0, 0),
+            // The thumb lies low across the fist, so the curled index shows whole
+            // on the thumb side of the raised middle finger.
+            make({30, 60, 30, 25}, F, E, F, F, -10, 0, 0),
             // The thumb lies across the curled fingers, inside the fist, so the
             // index alone points (the same hand as ん).
             make(Tpoint, E, F, F, F, -90, -100, 25),
