@@ -38,6 +38,7 @@ HandPose make(ThumbPose t, FingerPose i, FingerPose m, FingerPose r, FingerPose 
 const std::array<HandPose, PoseTable::count>& table()
 {
     static const std::array<HandPose, PoseTable::count> poses = [] {
+        // A fist rolled tighter than F, for た.
         constexpr FingerPose fist{105, 100, 65, 0};
         // The fingers arch forward rather than curl in, and the thumb reaches
         // up under their tips, so the ring seen through from the side is wide.
@@ -86,8 +87,9 @@ const std::array<HandPose, PoseTable::count>& table()
             // index alone points (the same hand as ん).
             make(Tpoint, E, F, F, F, -90, -100, 25),
             // た ち つ て と
-            // The fist rolled a little tighter so that its top sits low and the
-            // thumb, held straight up, stands clear above it.
+            // The fist rolled a little tighter and tipped toward the viewer, so
+            // that its top sits low and the thumb, held straight up, stands clear
+            // above it.
             make({-16, -5, 0, -5}, fist, fist, fist, fist, -30, 0, 22),
             // The raised fingers spread clear of the beak and of each other, so
             // that one (ち) and two (つ) count at a glance.
