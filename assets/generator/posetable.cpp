@@ -38,6 +38,8 @@ HandPose make(ThumbPose t, FingerPose i, FingerPose m, FingerPose r, FingerPose 
 const std::array<HandPose, PoseTable::count>& table()
 {
     static const std::array<HandPose, PoseTable::count> poses = [] {
+        // A fist rolled tighter than F, for た.
+        constexpr FingerPose fist{105, 100, 65, 0};
         // The fingers arch forward rather than curl in, and the thumb reaches
         // up under their tips, so the ring seen through from the side is wide.
         const HandPose o = make({-10, 38, 10, 10}, {40, 55, 40, 0}, {43, 55, 40, 0},
@@ -78,12 +80,17 @@ const std::array<HandPose, PoseTable::count>& table()
             make({0, 45, 25, 15}, F, F, F, F, 0, 0, 0),
             make({90, 0, 0, 0}, spread(8), spread(8), F, F, 180, 78, 0),
             make({90, 0, 0, 0}, spread(8), spread(8), F, F, 180, 180, 0),
-            make(Tov, F, E, F, F, 0, 0, 0),
+            // The thumb lies low across the fist, so the curled index shows whole
+            // on the thumb side of the raised middle finger.
+            make({30, 60, 30, 25}, F, E, F, F, -10, 0, 0),
             // The thumb lies across the curled fingers, inside the fist, so the
             // index alone points (the same hand as ん).
             make(Tpoint, E, F, F, F, -90, -100, 25),
             // た ち つ て と
-            make({5, -12, 0, -10}, F, F, F, F, -30, 0, -10),
+            // The fist rolled a little tighter and tipped toward the viewer, so
+            // that its top sits low and the thumb, held straight up, stands clear
+            // above it.
+            make({-16, -5, 0, -5}, fist, fist, fist, fist, -30, 0, 22),
             // The raised fingers spread clear of the beak and of each other, so
             // that one (ち) and two (つ) count at a glance.
             make({-25, 45, 5, 5}, snout, snout, snout, spread(18), 40, 0, 5),
@@ -128,7 +135,9 @@ const std::array<HandPose, PoseTable::count>& table()
             make(Tov, spread(8), spread(8), F, F, 0, 0, 0, -5, 5),
             make({70, 0, 0, 0}, spread(8), spread(8), F, F, 0, 0, 0),
             make({90, 0, 0, 0}, E, F, F, F, 0, 0, 0),
-            make(Tside, {0, 100, 75, 0}, {0, 100, 75, -3}, F, F, 40, 0, 20),
+            // Turned well toward the little-finger side so the square hook of
+            // index and middle shows in profile, the two fingertips side by side.
+            make(Tside, {0, 95, 85, 3}, {0, 95, 85, -3}, F, F, 55, 0, 0),
             // わ を ん
             make(Tov, spread(10), E, spread(10), F, 0, 0, 0),
             o,
