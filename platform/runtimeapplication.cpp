@@ -24,17 +24,34 @@ bool RuntimeApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& e) {
-        if (!failing)
-            fail(QString::fromUtf8(e.what()));
     } catch (...) {
         if (!failing)
-            fail(QStringLiteral("不明なエラーが発生しました。"));
+            failWithCurrentError();
     }
     // An error while the message of an earlier one shows (its box runs an
     // event loop of its own): the first error is the one reported, and the
     // program ends when its message is closed.
     return true;
+}
+
+void RuntimeApplication::guard(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (...) {
+        failWithCurrentError();
+    }
+}
+
+void RuntimeApplication::failWithCurrentError()
+{
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        fail(QString::fromUtf8(e.what()));
+    } catch (...) {
+        fail(QStringLiteral("不明なエラーが発生しました。"));
+    }
 }
 
 void RuntimeApplication::fail(const QString& what)

@@ -7,23 +7,17 @@
 #include "soundplayer.h"
 #include "version.h"
 
-#include <exception>
-
 int main(int, char** argv)
 {
     platform::RuntimeApplication app(argv[0]);
     QApplication::setApplicationName(QString::fromUtf8(platform::Version::ProductName));
     QApplication::setApplicationVersion(QString::fromUtf8(platform::Version::VersionText));
     platform::SoundPlayer player;
-    try {
+    platform::RuntimeApplication::guard([&player] {
         auto* window = new frmMain(player);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->Form_Load();
         window->show();
-    } catch (const std::exception& e) {
-        platform::RuntimeApplication::fail(QString::fromUtf8(e.what()));
-    } catch (...) {
-        platform::RuntimeApplication::fail(QStringLiteral("不明なエラーが発生しました。"));
-    }
+    });
     return QApplication::exec();
 }

@@ -88,13 +88,11 @@ int main(int argc, char** argv)
     } else if (std::strcmp(scenario, "not-std") == 0) {
         QTimer::singleShot(0, &window, [] { throw 42; });
     } else if (std::strcmp(scenario, "start-up") == 0) {
-        // As the program's main does for an error while the quiz window is
-        // built, before any event loop runs.
-        try {
-            throw std::runtime_error("起動で失敗しました");
-        } catch (const std::exception& e) {
-            platform::RuntimeApplication::fail(QString::fromUtf8(e.what()));
-        }
+        // As the program's main builds the quiz window, before any event
+        // loop runs.
+        platform::RuntimeApplication::guard([] { throw std::runtime_error("起動で失敗しました"); });
+    } else if (std::strcmp(scenario, "start-up-not-std") == 0) {
+        platform::RuntimeApplication::guard([] { throw 42; });
     } else if (std::strcmp(scenario, "second-error") == 0) {
         // Two handlers due at once that both fail: the second comes while
         // the message of the first is on screen.

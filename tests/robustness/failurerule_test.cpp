@@ -20,6 +20,8 @@ private slots:
             << "not-std" << QStringLiteral("不明なエラーが発生しました。");
         QTest::newRow("before the event loop")
             << "start-up" << QStringLiteral("起動で失敗しました");
+        QTest::newRow("before the event loop, not a std::exception")
+            << "start-up-not-std" << QStringLiteral("不明なエラーが発生しました。");
         QTest::newRow("second error while the message shows")
             << "second-error" << QStringLiteral("最初に失敗しました");
     }
