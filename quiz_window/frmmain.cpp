@@ -2,6 +2,7 @@
 
 #include "app.h"
 #include "defaultbutton.h"
+#include "indexedbitmap.h"
 #include "menubarfocus.h"
 #include "mypath.h"
 #include "picturebox.h"
@@ -66,10 +67,9 @@ frmMain::frmMain(platform::SoundPlayer& player, QWidget* parent)
     setCentralWidget(client);
     buildControls(client);
 
-    // Naming the format spares the reader asking every image plugin about
-    // each of the 46 pictures at every start.
     for (int p = 0; p < quiz::KanaTotal; ++p)
-        m_imgTenzi[static_cast<std::size_t>(p)] = QImage(assets::handPicture(p), "BMP");
+        m_imgTenzi[static_cast<std::size_t>(p)] =
+            platform::readIndexedBitmap(assets::handPicture(p));
 
     connectHandlers();
     platform::MenuBarFocus::make(menuBar());
