@@ -36,7 +36,9 @@ private slots:
         QCOMPARE(image, expected);
     }
 
-    // Files the fast path must not take: each is read as Qt reads it.
+    // Files the fast path must not take: each is read as Qt reads it. (Only
+    // files that Qt reads to the end or refuses: where it reads past the data
+    // it leaves memory unset, and two readings differ.)
     void otherFilesGoToQt_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -45,13 +47,15 @@ private slots:
         const QByteArray picture = source.readAll();
         QTest::newRow("cut short") << picture.left(picture.size() / 2);
         QTest::newRow("header only") << picture.left(54);
-        QByteArray rle = picture;
-        rle[30] = 2; // BI_RLE4
-        QTest::newRow("run-length coded") << rle;
         QByteArray topDown = picture;
         for (int i = 0; i < 4; ++i) // height -192: rows stored top first
             topDown[22 + i] = static_cast<char>((-192 >> (8 * i)) & 0xff);
         QTest::newRow("top-down rows") << topDown;
+        // Qt writes an indexed image as a bitmap of 8 bits a pixel.
+        QByteArray eightBit;
+        QBuffer buffer(&eightBit);
+        QVERIFY(QImage(QStringLiteral(VELUMO_HANDS_DIR "/00.bmp")).save(&buffer, "BMP"));
+        QTest::newRow("8 bits a pixel") << eightBit;
         QTest::newRow("not a bitmap") << QByteArray("GIF89a");
     }
     void otherFilesGoToQt()
