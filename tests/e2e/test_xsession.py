@@ -1,9 +1,10 @@
 #!/usr/bin/python3
-"""The session's waiting: a program that ends while a test waits for it.
+"""The session's waiting: a program that ends or stalls while a test waits.
 
 A test waiting for a window, a label or a key's effect must say at once that
 the program has ended, and why, instead of reporting a timeout much later
-with no word of the program's own.
+with no word of the program's own; a program that runs on without getting
+anywhere is reported with its state and its threads' stacks.
 """
 
 import os
@@ -11,7 +12,9 @@ import signal
 import sys
 
 from quizwindow import QuizWindow
-from xsession import XSession, fail, main
+import shutil
+
+from xsession import XSession, fail, main, wait_until
 
 
 def expect_reported(attempt, *expected):
@@ -44,7 +47,22 @@ def death_during_a_run(program):
                         "killed by SIGKILL")
 
 
-CASES = {"death_at_start": death_at_start, "death_during_a_run": death_during_a_run}
+def stall_at_start(program):
+    """The program is stopped before it runs: the timeout says where it stands."""
+    with XSession(accessibility=False) as s:
+        p = s.start(program, prefix=["sh", "-c", 'kill -STOP $$; exec "$0"'])
+        expected = [f"the program (pid {p.pid}) still runs", "State:\tT (stopped)"]
+        if shutil.which("gdb"):
+            expected.append("Thread 1")
+        try:
+            expect_reported(lambda: wait_until(lambda: s.visible_windows(p.pid), "a window",
+                                               timeout=1, program=p), *expected)
+        finally:
+            os.kill(p.pid, signal.SIGCONT)
+
+
+CASES = {"death_at_start": death_at_start, "death_during_a_run": death_during_a_run,
+         "stall_at_start": stall_at_start}
 
 if __name__ == "__main__":
     sys.exit(main(CASES))

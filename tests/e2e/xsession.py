@@ -70,10 +70,11 @@ def wait_until(probe, what, timeout=WAIT, program=None):
             if last:
                 return last
         if time.monotonic() > deadline:
+            where = "" if program is None else f"\n{program_state(program)}"
             if isinstance(last, AssertionError):
                 raise AssertionError(
-                    f"timed out after {timeout:.0f} s waiting for {what}: {last}") from last
-            fail(f"timed out after {timeout:.0f} s waiting for {what}; last seen: {last!r}")
+                    f"timed out after {timeout:.0f} s waiting for {what}: {last}{where}") from last
+            fail(f"timed out after {timeout:.0f} s waiting for {what}; last seen: {last!r}{where}")
         time.sleep(POLL)
 
 
@@ -91,6 +92,33 @@ def program_output(program, lines=20):
     with open(path, errors="replace") as f:
         tail = f.read().splitlines()[-lines:]
     return "\n".join(tail) if tail else "(nothing)"
+
+
+def program_state(program):
+    """Where a program that keeps running but does not get on stands: its
+    output, its state and, where gdb is installed, the stack of each thread."""
+    pid = program.pid
+    lines = [f"the program (pid {pid}) still runs; its output ends with:",
+             program_output(program)]
+    for name in ("status", "wchan"):
+        try:
+            with open(f"/proc/{pid}/{name}") as f:
+                text = f.read()
+        except OSError as e:
+            text = str(e)
+        if name == "status":
+            text = "".join(l for l in text.splitlines(True) if l.startswith(("State:", "Threads:")))
+        lines.append(f"{name}: {text.strip()}")
+    if shutil.which("gdb"):
+        try:
+            r = subprocess.run(["gdb", "-nx", "-batch", "-p", str(pid),
+                                "-ex", "thread apply all bt 25"],
+                               capture_output=True, text=True, timeout=60)
+            stacks = [l for l in r.stdout.splitlines() if l.startswith(("Thread ", "#"))]
+            lines.append("stacks:\n" + "\n".join(stacks or [r.stderr.strip()]))
+        except subprocess.TimeoutExpired:
+            lines.append("stacks: gdb did not finish within 60 s")
+    return "\n".join(lines)
 
 
 # -- keyboard -------------------------------------------------------------
