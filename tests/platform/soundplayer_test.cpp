@@ -343,6 +343,17 @@ TEST_F(SoundPlayerTest, InstalledSoundThemeDecodes)
     setenv("XDG_DATA_DIRS", "/usr/share", 1);
     SoundPlayer player;
     player.play(path("seikai.wav"));
+    // The mixer's decoders are not safe to set up from two threads at once:
+    // the reference is read only after the player's thread has loaded the
+    // bell and set it playing.
+    DiskOutput out = output();
+    ASSERT_TRUE(out.waitUntil([](const DiskOutput& o) {
+        for (std::size_t w = 0; w < o.windowCount(); ++w) {
+            if (!o.isSilent(w))
+                return true;
+        }
+        return false;
+    }));
 
     Mix_Chunk* chunk = Mix_LoadWAV(bell.c_str());
     ASSERT_NE(chunk, nullptr) << Mix_GetError();
@@ -361,7 +372,6 @@ TEST_F(SoundPlayerTest, InstalledSoundThemeDecodes)
     Mix_FreeChunk(chunk);
     ASSERT_EQ(pattern.size(), 2000u);
 
-    DiskOutput out = output();
     EXPECT_TRUE(out.waitUntil([&](const DiskOutput& o) { return o.contains(pattern); }));
 }
 
