@@ -8,12 +8,11 @@ anywhere is reported with its state and its threads' stacks.
 """
 
 import os
+import shutil
 import signal
 import sys
 
 from quizwindow import QuizWindow
-import shutil
-
 from xsession import XSession, fail, main, wait_until
 
 
