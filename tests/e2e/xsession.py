@@ -184,6 +184,15 @@ _X11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
 _X11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
                             ctypes.c_void_p]
 _X11.XFlush.argtypes = [ctypes.c_void_p]
+_X11.XCreateSimpleWindow.restype = ctypes.c_ulong
+_X11.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+                                     ctypes.c_uint, ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong,
+                                     ctypes.c_ulong]
+_X11.XMapWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+_X11.XDestroyWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+_X11.XChangeProperty.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_ulong,
+                                 ctypes.c_int, ctypes.c_int, ctypes.c_char_p, ctypes.c_int]
+_X11.XDeleteProperty.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong]
 
 _MAP_NOTIFY = 19
 _CLIENT_MESSAGE = 33
@@ -346,6 +355,7 @@ class XSession:
             self._helper(["openbox", "--sm-disable"])
             wait_until(lambda: "window id" in self.xprop_root("_NET_SUPPORTING_WM_CHECK"),
                        "openbox to manage the screen")
+            self._wait_for_window_manager_loop()
 
         if self.accessibility:
             import pyatspi  # after the environment points at this session
@@ -353,6 +363,42 @@ class XSession:
             # Asking for the desktop starts the accessibility bus, so that the
             # program finds it already there when it starts.
             pyatspi.Registry.getDesktop(0)
+
+    def _wait_for_window_manager_loop(self):
+        """Returns once openbox handles requests, with no client of ours left.
+
+        openbox claims the screen (_NET_SUPPORTING_WM_CHECK) before its event
+        loop runs. A map request that reaches it in between can stay unread in
+        its queue until some later event wakes it, and a program started then
+        never gets its window on screen. So a probe window of our own is mapped
+        and the session waits until openbox manages it, changing a root
+        property now and then to wake it; the probe then goes, and the client
+        list is empty again for the tests that read it.
+        """
+        dpy = _X11.XOpenDisplay(self.display.encode())
+        if not dpy:
+            fail(f"cannot open display {self.display}")
+        try:
+            root = _X11.XDefaultRootWindow(dpy)
+            probe = _X11.XCreateSimpleWindow(dpy, root, 0, 0, 16, 16, 0, 0, 0)
+            _X11.XMapWindow(dpy, probe)
+            _X11.XSync(dpy, 0)
+            nudge = _X11.XInternAtom(dpy, b"_VELUMO_E2E_NUDGE", 0)
+            string = _X11.XInternAtom(dpy, b"STRING", 0)
+
+            def managed():
+                if probe in (int(w, 16) for w in self.client_windows()):
+                    return True
+                _X11.XChangeProperty(dpy, root, nudge, string, 8, 0, b"x", 1)
+                _X11.XSync(dpy, 0)
+                return False
+            wait_until(managed, "openbox to manage a window")
+            _X11.XDeleteProperty(dpy, root, nudge)
+            _X11.XDestroyWindow(dpy, probe)
+            _X11.XSync(dpy, 0)
+        finally:
+            _X11.XCloseDisplay(dpy)
+        wait_until(lambda: not self.client_windows(), "openbox to let the probe window go")
 
     def _start_input_method(self):
         """IBus with Anthy in hiragana mode, for programs started with im_env().
