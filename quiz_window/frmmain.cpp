@@ -2,7 +2,6 @@
 
 #include "app.h"
 #include "defaultbutton.h"
-#include "indexedbitmap.h"
 #include "menubarfocus.h"
 #include "mypath.h"
 #include "picturebox.h"
@@ -67,9 +66,10 @@ frmMain::frmMain(platform::SoundPlayer& player, QWidget* parent)
     setCentralWidget(client);
     buildControls(client);
 
+    // Naming the format spares the reader asking every image plugin about
+    // each of the 46 pictures at every start.
     for (int p = 0; p < quiz::KanaTotal; ++p)
-        m_imgTenzi[static_cast<std::size_t>(p)] =
-            platform::readIndexedBitmap(assets::handPicture(p));
+        m_imgTenzi[static_cast<std::size_t>(p)] = QImage(assets::handPicture(p), "BMP");
 
     connectHandlers();
     platform::MenuBarFocus::make(menuBar());
