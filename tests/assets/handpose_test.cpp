@@ -1,6 +1,7 @@
 // Checks on the posed hand model behind the pictures, for the shapes that are
 // easiest to misread: which fingers stand up and at which side of the hand,
-// and whether the thumb of a pointing hand stays inside the fist.
+// whether the thumb of a pointing hand stays inside the fist, and whether the
+// ring of め is open to the viewer.
 
 #include "handmodel.h"
 #include "posetable.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -140,3 +142,97 @@ TEST_P(PointingThumb, tipRestsInsideTheFist)
 }
 
 INSTANTIATE_TEST_SUITE_P(SoAndN, PointingThumb, testing::Values(14, 45));
+
+namespace {
+
+// Whether the line of sight through (x, y) meets one of the model's parts.
+template <class Pred> bool sightMeets(const HandModel& model, double x, double y, Pred part)
+{
+    for (double z = -3.0; z <= 3.0; z += 0.01) {
+        for (const Primitive& p : model.primitives()) {
+            if (part(p) && p.distance({x, y, z}) <= 0.0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool ringPart(const Primitive& p)
+{
+    return p.finger == indexFinger || p.finger == thumb || p.kind == PartKind::Palm;
+}
+
+bool otherFinger(const Primitive& p)
+{
+    return p.kind == PartKind::Phalanx && p.finger >= 1 && p.finger <= 3;
+}
+
+} // namespace
+
+// め is a ring of thumb and index with its hole open toward the viewer: seen
+// from the front, the two digits and the palm between them enclose a patch
+// that none of them covers, and through it no other finger shows. Turned so
+// that the middle finger fills the hole, the ring reads as a lump under three
+// fingers, that is as わ.
+TEST(MeRing, thumbAndIndexEncloseAnOpenHole)
+{
+    constexpr int me = 33;
+    const HandModel model(PoseTable::pose(me));
+    double left = 1e9, right = -1e9, bottom = 1e9, top = -1e9;
+    for (const Primitive& p : model.primitives()) {
+        if (p.finger == indexFinger || p.finger == thumb) {
+            const double r = std::max(p.ra, p.rb);
+            left = std::min({left, p.a.x - r, p.b.x - r});
+            right = std::max({right, p.a.x + r, p.b.x + r});
+            bottom = std::min({bottom, p.a.y - r, p.b.y - r});
+            top = std::max({top, p.a.y + r, p.b.y + r});
+        }
+    }
+    // A grid over the two digits with a free rim of four cells.
+    constexpr int cells = 72;
+    constexpr int rim = 4;
+    const double stepX = (right - left) / (cells - 2 * rim);
+    const double stepY = (top - bottom) / (cells - 2 * rim);
+    const auto at = [](int i, int j) { return static_cast<std::size_t>(i * cells + j); };
+    const auto x = [&](int j) { return left + (j - rim) * stepX; };
+    const auto y = [&](int i) { return bottom + (i - rim) * stepY; };
+    std::vector<char> wall(cells * cells);
+    for (int i = 0; i < cells; ++i) {
+        for (int j = 0; j < cells; ++j) {
+            wall[at(i, j)] = sightMeets(model, x(j), y(i), ringPart);
+        }
+    }
+    // Every free cell that can be reached from the grid's edge is outside.
+    std::vector<char> outside(cells * cells);
+    std::vector<std::pair<int, int>> todo;
+    const auto reach = [&](int i, int j) {
+        if (i >= 0 && i < cells && j >= 0 && j < cells && !wall[at(i, j)] && !outside[at(i, j)]) {
+            outside[at(i, j)] = 1;
+            todo.emplace_back(i, j);
+        }
+    };
+    for (int k = 0; k < cells; ++k) {
+        reach(0, k);
+        reach(cells - 1, k);
+        reach(k, 0);
+        reach(k, cells - 1);
+    }
+    while (!todo.empty()) {
+        const auto [i, j] = todo.back();
+        todo.pop_back();
+        reach(i + 1, j);
+        reach(i - 1, j);
+        reach(i, j + 1);
+        reach(i, j - 1);
+    }
+    int openHole = 0;
+    for (int i = 0; i < cells; ++i) {
+        for (int j = 0; j < cells; ++j) {
+            openHole += !wall[at(i, j)] && !outside[at(i, j)] &&
+                        !sightMeets(model, x(j), y(i), otherFinger);
+        }
+    }
+    // At least the size of a fingertip's end: a few dozen cells of the grid.
+    EXPECT_GE(openHole, 30) << "cells of the ring's hole through which nothing else shows";
+}
