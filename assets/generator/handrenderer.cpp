@@ -143,7 +143,10 @@ HandRenderer::Hit HandRenderer::trace(double viewX, double viewY) const
         const double t = p.along(at);
         const Vec3 axisPoint = p.a + (p.b - p.a) * t;
         const double facing = dot(normalized(at - axisPoint), p.palmar * -1.0);
-        result.nail = t > 0.3 && facing > 0.5;
+        // The nail takes the middle of the back of the tip only, so that its
+        // sides are drawn inside the finger's outline and a finger seen from
+        // the back shows it.
+        result.nail = t > 0.3 && facing > 0.75;
     }
     if (p.kind == PartKind::Palm && p.shape == Primitive::Shape::Palm) {
         const Vec3 d = at - p.centre;

@@ -94,7 +94,11 @@ const std::array<HandPose, PoseTable::count>& table()
             // The raised fingers spread clear of the beak and of each other, so
             // that one (ち) and two (つ) count at a glance.
             make({-25, 45, 5, 5}, snout, snout, snout, spread(18), 40, 0, 5),
-            make({-20, 45, 5, 5}, snout, {60, 60, 40, -2}, spread(12), spread(25), 40, 0, 5),
+            // つ's pair bends mostly at the knuckle and stays fairly straight, so
+            // that it closes on the thumb as a flat beak, not as the round ring
+            // of め.
+            make({-20, 45, 5, 5}, {75, 30, 15, 0}, {75, 30, 15, -2}, spread(12), spread(25), 40, 0,
+                 5),
             make({12, 0, 0, 0}, E, E, E, E, 0, 0, 0),
             make(Tov, E, E, F, F, 180, 0, 0),
             // な に ぬ ね の
