@@ -109,20 +109,23 @@ INSTANTIATE_TEST_SUITE_P(SnoutHands, RaisedFingers,
 
 namespace {
 
-// Whether a ray along the line of sight through (x, y) meets one of the
-// curled middle, ring and little fingers: that is, whether the point lies
-// inside the outline the fist draws.
-bool insideFistOutline(const HandModel& model, double x, double y)
+// Whether the line of sight through (x, y) meets one of the model's parts.
+template <class Pred> bool sightMeets(const HandModel& model, double x, double y, Pred part)
 {
     for (double z = -3.0; z <= 3.0; z += 0.005) {
         for (const Primitive& p : model.primitives()) {
-            if (p.kind == PartKind::Phalanx && p.finger >= 1 && p.finger <= 3 &&
-                p.distance({x, y, z}) <= 0.0) {
+            if (part(p) && p.distance({x, y, z}) <= 0.0) {
                 return true;
             }
         }
     }
     return false;
+}
+
+// The middle, ring and little fingers (curled, they draw the outline of a fist).
+bool middleRingOrLittle(const Primitive& p)
+{
+    return p.kind == PartKind::Phalanx && p.finger >= 1 && p.finger <= 3;
 }
 
 class PointingThumb : public testing::TestWithParam<int>
@@ -138,34 +141,16 @@ TEST_P(PointingThumb, tipRestsInsideTheFist)
     const int picture = GetParam();
     const HandModel model(PoseTable::pose(picture));
     const Vec3 tip = digits(model)[thumb].tip;
-    EXPECT_TRUE(insideFistOutline(model, tip.x, tip.y)) << PoseTable::kana(picture);
+    EXPECT_TRUE(sightMeets(model, tip.x, tip.y, middleRingOrLittle)) << PoseTable::kana(picture);
 }
 
 INSTANTIATE_TEST_SUITE_P(SoAndN, PointingThumb, testing::Values(14, 45));
 
 namespace {
 
-// Whether the line of sight through (x, y) meets one of the model's parts.
-template <class Pred> bool sightMeets(const HandModel& model, double x, double y, Pred part)
-{
-    for (double z = -3.0; z <= 3.0; z += 0.01) {
-        for (const Primitive& p : model.primitives()) {
-            if (part(p) && p.distance({x, y, z}) <= 0.0) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 bool ringPart(const Primitive& p)
 {
     return p.finger == indexFinger || p.finger == thumb || p.kind == PartKind::Palm;
-}
-
-bool otherFinger(const Primitive& p)
-{
-    return p.kind == PartKind::Phalanx && p.finger >= 1 && p.finger <= 3;
 }
 
 } // namespace
@@ -230,7 +215,7 @@ TEST(MeRing, thumbAndIndexEncloseAnOpenHole)
     for (int i = 0; i < cells; ++i) {
         for (int j = 0; j < cells; ++j) {
             openHole += !wall[at(i, j)] && !outside[at(i, j)] &&
-                        !sightMeets(model, x(j), y(i), otherFinger);
+                        !sightMeets(model, x(j), y(i), middleRingOrLittle);
         }
     }
     // At least the size of a fingertip's end: a few dozen cells of the grid.
